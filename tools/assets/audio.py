@@ -1,13 +1,11 @@
-"""The catch sound and the kitchen tune, synthesised from scratch.
+"""The catch sound, synthesised from scratch, and the helpers the tune shares.
 
 Everything is plain arithmetic on seeded noise, so the same sources always
-give the same samples; oggenc with a fixed serial then gives the same file.
+give the same samples (and oggenc with a fixed serial the same file).
 """
 import math
-import os
 import random
 import struct
-import subprocess
 import wave
 
 RATE = 44100

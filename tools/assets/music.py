@@ -7,7 +7,7 @@ import math
 import random
 import subprocess
 
-from audio import CHORDS, NOTE_NAMES, RATE, frequency, normalise, write_wav
+from audio import CHORDS, RATE, frequency, normalise, write_wav
 
 TAU = 2 * math.pi
 

@@ -26,11 +26,6 @@ def ingredient_svg(name):
                   INGREDIENT_SIZE, INGREDIENT_SIZE)
 
 
-def ingredient_card_svg(name, size):
-    """The same drawing at any size, with a rim that scales along."""
-    return f'<g filter="url(#rim)">{k.ingredient(name, 0, 0, size)}</g>'
-
-
 # The cook: the head, hat and neckerchief of Fluent's "woman cook" emoji
 # (medium skin tone) on a full body of our own, holding a saucepan out on the
 # side she faces and waving a wooden spoon with the other hand.

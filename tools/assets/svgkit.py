@@ -38,7 +38,7 @@ _used_emoji = set()
 
 
 def used_emoji():
-    """Names of the emoji drawn so far, for the credits check."""
+    """Names of the emoji drawn so far, for the credits."""
     return sorted(_used_emoji)
 
 
