@@ -1,4 +1,8 @@
+#include "Game.h"
+
 int main()
 {
+    Game game;
+    game.Run();
     return 0;
 }

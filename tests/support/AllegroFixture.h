@@ -2,6 +2,7 @@
 
 #include <allegro5/allegro.h>
 
+#include <ostream>
 #include <string>
 
 // Starts Allegro and its image add-on once per test process (no display).
@@ -19,6 +20,10 @@ struct Rgba
         return r == other.r && g == other.g && b == other.b && a == other.a;
     }
 };
+inline std::ostream& operator<<(std::ostream& out, const Rgba& c)
+{
+    return out << "rgba(" << int(c.r) << ", " << int(c.g) << ", " << int(c.b) << ", " << int(c.a) << ")";
+}
 Rgba PixelAt(ALLEGRO_BITMAP* bitmap, int x, int y);
 
 // Draws into a memory bitmap for the life of the object, then restores the target.

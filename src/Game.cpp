@@ -1,0 +1,106 @@
+#include "Game.h"
+
+#include <allegro5/allegro_audio.h>
+
+#include <cstdlib>
+#include <ctime>
+
+Game::~Game()
+{
+    Shutdown();
+}
+
+void Game::Run()
+{
+    if (m_state != NOT_STARTED)
+    {
+        return;
+    }
+    if (!Start())
+    {
+        return;
+    }
+    while (!IsOver())
+    {
+        Step();
+    }
+    Shutdown();
+}
+
+bool Game::Start()
+{
+    m_display = nullptr;
+    m_eventQueue = nullptr;
+    m_timer = nullptr;
+    m_font = nullptr;
+    m_bigFont = nullptr;
+    m_music = nullptr;
+    m_catchSound = nullptr;
+    m_soundOn = true;
+
+    if (!InitAllegro())
+    {
+        return false;
+    }
+    CreateSceneActors();
+    m_titleMenu.Setup();
+
+    al_attach_audio_stream_to_mixer(m_music, al_get_default_mixer());
+    // Allegro 5.2.8 answers false here although the stream does loop.
+    al_set_audio_stream_playmode(m_music, ALLEGRO_PLAYMODE_LOOP);
+    al_set_audio_stream_playing(m_music, true);
+
+    std::srand(static_cast<unsigned>(std::time(nullptr)));
+    m_state = TITLE_MENU;
+    al_start_timer(m_timer);
+    return true;
+}
+
+bool Game::IsOver() const
+{
+    return m_state == QUIT;
+}
+
+void Game::Step()
+{
+    // The queue is not empty, so al_wait_for_event takes the next event at once.
+    while (!al_is_event_queue_empty(m_eventQueue))
+    {
+        ALLEGRO_EVENT event;
+        al_wait_for_event(m_eventQueue, &event);
+        HandleEvent(event);
+    }
+    UpdateAndDraw();
+}
+
+void Game::Shutdown()
+{
+    // The music stream goes first: a process that ends with the stream still
+    // attached can hang at exit.
+    if (m_music != nullptr)
+    {
+        al_destroy_audio_stream(m_music);
+        m_music = nullptr;
+    }
+    if (m_catchSound != nullptr)
+    {
+        al_destroy_sample(m_catchSound);
+        m_catchSound = nullptr;
+    }
+    if (m_timer != nullptr)
+    {
+        al_destroy_timer(m_timer);
+        m_timer = nullptr;
+    }
+    if (m_eventQueue != nullptr)
+    {
+        al_destroy_event_queue(m_eventQueue);
+        m_eventQueue = nullptr;
+    }
+    if (m_display != nullptr)
+    {
+        al_destroy_display(m_display);
+        m_display = nullptr;
+    }
+    // The fonts stay: the library releases them when the process exits.
+}

@@ -1,0 +1,115 @@
+#pragma once
+
+#include "FramePacer.h"
+#include "GameState.h"
+#include "TitleMenu.h"
+#include "componentsystem/actormanager.h"
+#include "componentsystem/drawingsystem.h"
+#include "containers/LinkedList.h"
+#include "content/IngredientRecord.h"
+
+#include <allegro5/allegro.h>
+#include <allegro5/allegro_audio.h>
+#include <allegro5/allegro_font.h>
+
+#include <memory>
+#include <string>
+
+// The application: owns the library handles (created by Run through InitAllegro
+// and destroyed by Run, in the reverse of their use), the game scene, the title
+// menu and the lists of a round. Operations of the content and gameplay folders
+// are members too; each lives in the file of its subsystem.
+class Game
+{
+public:
+    Game() = default;
+    // Releases the library handles, in shutdown order, if Run could not.
+    ~Game();
+
+    Game(const Game&) = delete;
+    Game& operator=(const Game&) = delete;
+
+    // The whole life of the application: start-up, the main loop, shutdown.
+    void Run();
+    // True once the state is QUIT.
+    bool IsOver() const;
+    // One pass of the main loop: handle every waiting event, then one frame.
+    void Step();
+
+private:
+    friend class GameProbe; // tests and benchmarks drive the game through it
+
+    // Start-up and shutdown (Game.cpp, GameStartup.cpp).
+    bool Start();
+    bool InitAllegro();
+    void Shutdown();
+
+    // Events and keys by state (GameEvents.cpp).
+    void HandleEvent(const ALLEGRO_EVENT& event);
+    void HandlePlayingEvent(const ALLEGRO_EVENT& event);
+    void HandlePausedEvent(const ALLEGRO_EVENT& event);
+    void HandleRecipeEvent(const ALLEGRO_EVENT& event);
+    void HandleDifficultyEvent(const ALLEGRO_EVENT& event);
+    void HandleInstructionsEvent(const ALLEGRO_EVENT& event);
+    void HandleRoundOverEvent(const ALLEGRO_EVENT& event);
+    void ChooseDifficulty(int difficulty);
+    void MoveCook(int keycode);
+    void ToggleSound();
+    void StartNewGame();
+    void RunTitleMenu();
+
+    // Scene, catalogue and recipes (content/).
+    void CreateSceneActors();
+    void LoadIngredients(const float& speed);
+    void ChooseRecipe();
+    void SetActorVisible(ActorId id, bool visible);
+
+    // The round (gameplay/).
+    void SpawnIngredient(const std::string& name, const bool& inRecipe);
+    int CreateIngredientActor(const IngredientRecord& record);
+    std::shared_ptr<Actor> BuildActor(const IngredientRecord& record);
+    bool FindIngredient(const std::string& name, IngredientRecord& record) const;
+    void ReleaseNextIngredient();
+    void ReleaseWaitingIngredient();
+    void UpdateRound();
+    void CatchIngredient(const std::shared_ptr<Actor>& ingredient, int id);
+    void RecycleIngredient(const std::shared_ptr<Actor>& ingredient);
+    bool Collides(std::shared_ptr<Actor> a, std::shared_ptr<Actor> b) const;
+    void Tick();
+    bool RoundHasEnded() const;
+    bool IsRoundWon() const;
+
+    // Frames (gameplay/FrameDrawing.cpp).
+    void UpdateAndDraw();
+    void DrawPausedFrame();
+    void DrawGetReadyFrame();
+    void DrawRunningFrame();
+    void DrawRoundOverFrame();
+    void DrawPictureFrame(ActorId picture);
+    void DrawClock();
+    void PresentFrame();
+
+    int m_state = NOT_STARTED;
+    int m_difficulty = 0;
+    ALLEGRO_DISPLAY* m_display = nullptr;
+    ALLEGRO_EVENT_QUEUE* m_eventQueue = nullptr;
+    ALLEGRO_TIMER* m_timer = nullptr;
+    ALLEGRO_FONT* m_font = nullptr;
+    ALLEGRO_FONT* m_bigFont = nullptr;
+    ALLEGRO_AUDIO_STREAM* m_music = nullptr;
+    ALLEGRO_SAMPLE* m_catchSound = nullptr;
+    ActorManager m_actorManager;
+    DrawingSystem m_drawingSystem;
+    TitleMenu m_titleMenu;
+    LinkedList<std::shared_ptr<Actor>> m_waitingIngredients;
+    LinkedList<IngredientRecord> m_ingredientCatalogue;
+    LinkedList<int> m_spawnedIngredients;
+    LinkedList<int> m_recipeIngredients;
+    LinkedList<int> m_caughtIngredients;
+    int m_minutes = 1;
+    int m_seconds = 0;
+    int m_readyCount = 3;
+    bool m_soundOn = true;
+    int m_nextRelease = 1;
+    FramePacer m_framePacer;
+};

@@ -1,0 +1,127 @@
+#include "Game.h"
+
+#include <allegro5/allegro_acodec.h>
+#include <allegro5/allegro_audio.h>
+#include <allegro5/allegro_font.h>
+#include <allegro5/allegro_image.h>
+#include <allegro5/allegro_ttf.h>
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace
+{
+// Written as single-byte Windows-1252 text: 0xE1 is "á".
+const char* const SYSTEM_FAILED = "Falha ao inicializar Allegro.\n";
+const char* const AUDIO_FAILED = "Falha ao inicializar \xE1udio.\n";
+const char* const CODECS_FAILED = "Falha ao inicializar codecs de \xE1udio.\n";
+const char* const VOICES_FAILED = "Falha ao alocar canais de \xE1udio.\n";
+const char* const IMAGE_FAILED = "Falha ao inicializar add-on allegro_image.\n";
+const char* const KEYBOARD_FAILED = "Falha ao inicializar o teclado.\n";
+const char* const DISPLAY_FAILED = "Falha ao criar janela.\n";
+const char* const QUEUE_FAILED = "Falha ao criar fila de eventos.\n";
+const char* const TTF_FAILED = "Falha ao inicializar allegro_ttf.\n";
+const char* const FONT_FAILED = "Falha ao carregar fonte.\n";
+const char* const TIMER_FAILED = "Falha ao criar timer.\n";
+const char* const SAMPLE_FAILED = "Falha ao carregar sample.\n";
+const char* const MUSIC_FAILED = "Falha ao carregar audio.\n";
+
+const char* const FONT_PATH = "Assets/Fonts/orangeJuice.ttf";
+const char* const CATCH_SOUND_PATH = "Assets/Music/pot-lid-1.wav";
+const char* const MUSIC_PATH = "Assets/Music/Fornalina.ogg";
+}
+
+bool Game::InitAllegro()
+{
+    // Reports the failure and releases what the earlier steps created, fonts
+    // included: nothing of a failed start-up is left behind.
+    auto fail = [this](const char* message) {
+        std::fputs(message, stderr);
+        Shutdown();
+        if (m_bigFont != nullptr)
+        {
+            al_destroy_font(m_bigFont);
+            m_bigFont = nullptr;
+        }
+        if (m_font != nullptr)
+        {
+            al_destroy_font(m_font);
+            m_font = nullptr;
+        }
+        return false;
+    };
+
+    if (!al_install_system(ALLEGRO_VERSION_INT, std::atexit))
+    {
+        return fail(SYSTEM_FAILED);
+    }
+    if (!al_install_audio())
+    {
+        return fail(AUDIO_FAILED);
+    }
+    if (!al_init_acodec_addon())
+    {
+        return fail(CODECS_FAILED);
+    }
+    if (!al_reserve_samples(9))
+    {
+        return fail(VOICES_FAILED);
+    }
+    if (!al_init_image_addon())
+    {
+        return fail(IMAGE_FAILED);
+    }
+    if (!al_install_keyboard())
+    {
+        return fail(KEYBOARD_FAILED);
+    }
+
+    // Vsync spares the frame pacer its sleep where the driver honours it.
+    al_set_new_display_option(ALLEGRO_VSYNC, 1, ALLEGRO_SUGGEST);
+    m_display = al_create_display(800, 600);
+    if (m_display == nullptr)
+    {
+        return fail(DISPLAY_FAILED);
+    }
+    m_eventQueue = al_create_event_queue();
+    if (m_eventQueue == nullptr)
+    {
+        return fail(QUEUE_FAILED);
+    }
+    al_init_font_addon();
+    if (!al_init_ttf_addon())
+    {
+        return fail(TTF_FAILED);
+    }
+    m_font = al_load_font(FONT_PATH, 80, 0);
+    if (m_font == nullptr)
+    {
+        return fail(FONT_FAILED);
+    }
+    m_bigFont = al_load_font(FONT_PATH, 150, 0);
+    if (m_bigFont == nullptr)
+    {
+        return fail(FONT_FAILED);
+    }
+    m_timer = al_create_timer(1.0);
+    if (m_timer == nullptr)
+    {
+        return fail(TIMER_FAILED);
+    }
+    m_catchSound = al_load_sample(CATCH_SOUND_PATH);
+    if (m_catchSound == nullptr)
+    {
+        return fail(SAMPLE_FAILED);
+    }
+    m_music = al_load_audio_stream(MUSIC_PATH, 4, 1024);
+    if (m_music == nullptr)
+    {
+        return fail(MUSIC_FAILED);
+    }
+
+    al_set_window_title(m_display, "Fornalina");
+    al_register_event_source(m_eventQueue, al_get_display_event_source(m_display));
+    al_register_event_source(m_eventQueue, al_get_timer_event_source(m_timer));
+    al_register_event_source(m_eventQueue, al_get_keyboard_event_source());
+    return true;
+}

@@ -1,0 +1,78 @@
+#include "TitleMenu.h"
+
+#include "componentsystem/DrawableComponent.h"
+#include "componentsystem/TransformableComponent.h"
+
+namespace
+{
+constexpr ActorId MENU_SOUND_ICON = 2;
+}
+
+void TitleMenu::Setup()
+{
+    m_actorManager.CreateActorID("backgroud");
+    std::shared_ptr<Actor> background = m_actorManager.GetActor(1);
+    auto* picture = new DrawableComponent();
+    picture->Load("Assets/Sprites/Menu.png");
+    auto* picturePlace = new TransformableComponent();
+    picturePlace->SetPosition(0, 0);
+    picturePlace->SetVisible(true);
+    background->AddComponent(picture);
+    background->AddComponent(picturePlace);
+
+    std::shared_ptr<Actor> sound = m_actorManager.CreateActor("Som");
+    auto* icon = new DrawableComponent();
+    icon->Load("Assets/Sprites/SoundOn.png");
+    icon->LoadSecond("Assets/Sprites/SoundOff.png");
+    auto* iconPlace = new TransformableComponent();
+    iconPlace->SetPosition(720, 20);
+    iconPlace->SetVisible(true);
+    sound->AddComponent(icon);
+    sound->AddComponent(iconPlace);
+
+    m_drawingSystem.Add(background);
+    m_drawingSystem.Add(sound);
+}
+
+int TitleMenu::Show(ALLEGRO_EVENT_QUEUE* queue)
+{
+    al_clear_to_color(al_map_rgb(0, 0, 0));
+    m_drawingSystem.DrawAll();
+    al_flip_display();
+    return WaitForChoice(queue);
+}
+
+int TitleMenu::WaitForChoice(ALLEGRO_EVENT_QUEUE* queue)
+{
+    for (;;)
+    {
+        ALLEGRO_EVENT event;
+        al_wait_for_event(queue, &event);
+
+        if (event.type == ALLEGRO_EVENT_DISPLAY_CLOSE)
+        {
+            return MENU_QUIT;
+        }
+        if (event.type != ALLEGRO_EVENT_KEY_CHAR)
+        {
+            continue;
+        }
+        switch (event.keyboard.keycode)
+        {
+        case ALLEGRO_KEY_I:
+            return MENU_INSTRUCTIONS;
+        case ALLEGRO_KEY_M: {
+            m_soundOn = !m_soundOn;
+            auto* icon = m_actorManager.GetActor(MENU_SOUND_ICON)->GetComponent<DrawableComponent>();
+            m_soundOn ? icon->ShowFirst() : icon->ShowSecond();
+            return MENU_TOGGLE_SOUND;
+        }
+        case ALLEGRO_KEY_ESCAPE:
+            return MENU_QUIT;
+        case ALLEGRO_KEY_ENTER:
+            return MENU_PLAY;
+        default:
+            break;
+        }
+    }
+}

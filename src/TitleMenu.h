@@ -1,0 +1,36 @@
+#pragma once
+
+#include "componentsystem/actormanager.h"
+#include "componentsystem/drawingsystem.h"
+
+#include <allegro5/allegro.h>
+
+// What the player chose on the title menu.
+enum MenuChoice : int
+{
+    MENU_QUIT = 1,         // ESCAPE, or the window closed
+    MENU_PLAY = 2,         // ENTER
+    MENU_INSTRUCTIONS = 3, // I
+    MENU_TOGGLE_SOUND = 4  // M
+};
+
+// The title menu: a scene of its own (the menu picture and a sound icon) with
+// its own record of the sound switch, apart from the game scene.
+class TitleMenu
+{
+public:
+    // Builds the two actors; once, after the library is up.
+    void Setup();
+    // Draws the menu once, then waits for the player's choice.
+    int Show(ALLEGRO_EVENT_QUEUE* queue);
+    // Sleeps on the queue until ENTER, I, ESCAPE, M or a close arrives; every
+    // other event it takes is dropped. M also switches the menu's sound icon.
+    int WaitForChoice(ALLEGRO_EVENT_QUEUE* queue);
+
+private:
+    friend class GameProbe; // tests read the menu's icon and flag
+
+    ActorManager m_actorManager;
+    DrawingSystem m_drawingSystem;
+    bool m_soundOn = true;
+};

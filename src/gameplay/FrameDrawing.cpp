@@ -1,0 +1,121 @@
+#include "Game.h"
+
+#include "content/SceneActors.h"
+
+#include <allegro5/allegro_font.h>
+
+#include <cstdio>
+
+void Game::UpdateAndDraw()
+{
+    switch (m_state)
+    {
+    case PAUSED:
+        DrawPausedFrame();
+        break;
+    case TITLE_MENU:
+        RunTitleMenu();
+        break;
+    case PLAYING:
+        if (m_readyCount >= 0)
+        {
+            DrawGetReadyFrame();
+            break;
+        }
+        UpdateRound();
+        if (RoundHasEnded())
+        {
+            m_state = ROUND_OVER; // this frame is not shown
+            break;
+        }
+        DrawRunningFrame();
+        break;
+    case ROUND_OVER:
+        DrawRoundOverFrame();
+        break;
+    case SHOW_RECIPE:
+        DrawPictureFrame(SceneActor::RECIPE);
+        break;
+    case CHOOSE_DIFFICULTY:
+        DrawPictureFrame(SceneActor::DIFFICULTY);
+        break;
+    case INSTRUCTIONS:
+        DrawPictureFrame(SceneActor::INSTRUCTION);
+        break;
+    default:
+        break; // QUIT and the unused values draw nothing
+    }
+}
+
+void Game::DrawPausedFrame()
+{
+    int firstIngredient = 0;
+    bool found = false;
+    m_spawnedIngredients.First(firstIngredient, found);
+    SetActorVisible(SceneActor::PAUSE, true);
+
+    al_clear_to_color(al_map_rgb(0, 0, 0));
+    m_drawingSystem.Draw(SceneActor::BACKGROUND);
+    m_drawingSystem.Draw(SceneActor::SOUND);
+    m_drawingSystem.Draw(SceneActor::COOK);
+    if (found)
+    {
+        m_drawingSystem.DrawFrom(firstIngredient);
+    }
+    DrawClock();
+    m_drawingSystem.Draw(SceneActor::PAUSE);
+    PresentFrame();
+}
+
+void Game::DrawGetReadyFrame()
+{
+    al_clear_to_color(al_map_rgb(0, 0, 0));
+    m_drawingSystem.Draw(SceneActor::BACKGROUND);
+    m_drawingSystem.Draw(SceneActor::COOK);
+    m_drawingSystem.Draw(SceneActor::SOUND);
+    al_draw_textf(m_bigFont, al_map_rgb(0, 0, 0), 400.0f, 250.0f, ALLEGRO_ALIGN_CENTRE, "%d", m_readyCount);
+    PresentFrame();
+}
+
+void Game::DrawRunningFrame()
+{
+    al_clear_to_color(al_map_rgb(255, 255, 255));
+    m_drawingSystem.DrawAll();
+    DrawClock();
+    PresentFrame();
+}
+
+void Game::DrawRoundOverFrame()
+{
+    SetActorVisible(SceneActor::GAME_OVER, true);
+    al_clear_to_color(al_map_rgb(0, 0, 0));
+    m_drawingSystem.Draw(SceneActor::BACKGROUND);
+    m_drawingSystem.Draw(SceneActor::GAME_OVER);
+    const char* result = IsRoundWon() ? "Ganhou!" : "Perdeu!";
+    al_draw_textf(m_font, al_map_rgb(255, 255, 255), 400.0f, 300.0f, ALLEGRO_ALIGN_CENTRE, "%s", result);
+    PresentFrame();
+}
+
+void Game::DrawPictureFrame(ActorId picture)
+{
+    SetActorVisible(picture, true);
+    al_clear_to_color(al_map_rgb(0, 0, 0));
+    m_drawingSystem.Draw(picture);
+    m_drawingSystem.Draw(SceneActor::SOUND);
+    PresentFrame();
+}
+
+void Game::DrawClock()
+{
+    char minutes[10];
+    char seconds[3];
+    std::snprintf(minutes, sizeof minutes, "%2d", m_minutes);
+    std::snprintf(seconds, sizeof seconds, "%02d", m_seconds);
+    al_draw_textf(m_font, al_map_rgb(0, 0, 0), 710.0f, 10.0f, ALLEGRO_ALIGN_RIGHT, "%s:%s", minutes, seconds);
+}
+
+void Game::PresentFrame()
+{
+    al_flip_display();
+    m_framePacer.WaitForNextFrame();
+}

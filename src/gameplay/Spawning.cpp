@@ -1,0 +1,94 @@
+#include "Game.h"
+
+#include "componentsystem/DrawableComponent.h"
+#include "componentsystem/PontuationComponent.h"
+#include "componentsystem/SpeedComponent.h"
+#include "componentsystem/TransformableComponent.h"
+
+#include <cstdlib>
+
+void Game::SpawnIngredient(const std::string& name, const bool& inRecipe)
+{
+    IngredientRecord record;
+    if (!FindIngredient(name, record))
+    {
+        return; // not an ingredient of the catalogue: nothing to build
+    }
+    record.x = std::rand() % 800;
+    const int id = CreateIngredientActor(record);
+    m_spawnedIngredients.Insert(id);
+    if (inRecipe)
+    {
+        m_recipeIngredients.Insert(id);
+    }
+}
+
+int Game::CreateIngredientActor(const IngredientRecord& record)
+{
+    std::shared_ptr<Actor> actor = BuildActor(record);
+    m_drawingSystem.Add(actor);
+    return static_cast<int>(actor->GetID());
+}
+
+std::shared_ptr<Actor> Game::BuildActor(const IngredientRecord& record)
+{
+    std::shared_ptr<Actor> actor = m_actorManager.CreateActor(record.name);
+
+    auto* place = new TransformableComponent();
+    place->SetPosition(static_cast<float>(record.x), static_cast<float>(record.y));
+    place->SetVisible(record.visible);
+    auto* look = new DrawableComponent();
+    look->Load(record.spritePath);
+    auto* points = new PontuationComponent();
+    points->SetPoints(record.points);
+    auto* speed = new SpeedComponent();
+    speed->SetSpeed(record.speed);
+
+    actor->AddComponent(place);
+    actor->AddComponent(look);
+    actor->AddComponent(points);
+    actor->AddComponent(speed);
+    return actor;
+}
+
+void Game::ReleaseNextIngredient()
+{
+    if (m_nextRelease > m_spawnedIngredients.Size())
+    {
+        return;
+    }
+    int id = 0;
+    bool found = false;
+    m_spawnedIngredients.Get(id, m_nextRelease, found);
+    if (found)
+    {
+        m_actorManager.GetActor(id)->GetComponent<TransformableComponent>()->SetVisible(true);
+    }
+    ++m_nextRelease;
+}
+
+void Game::ReleaseWaitingIngredient()
+{
+    int visible = 0;
+    for (int position = 1; position <= m_spawnedIngredients.Size(); ++position)
+    {
+        int id = 0;
+        bool found = false;
+        m_spawnedIngredients.Get(id, position, found);
+        if (found && m_actorManager.GetActor(id)->GetComponent<TransformableComponent>()->IsVisible())
+        {
+            ++visible;
+        }
+    }
+    std::shared_ptr<Actor> waiting;
+    bool found = false;
+    if (visible < 6)
+    {
+        m_waitingIngredients.First(waiting, found);
+    }
+    if (found)
+    {
+        waiting->GetComponent<TransformableComponent>()->SetVisible(true);
+        m_waitingIngredients.RemoveFirst();
+    }
+}

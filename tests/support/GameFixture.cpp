@@ -1,0 +1,151 @@
+#include "support/GameFixture.h"
+
+#include "content/SceneActors.h"
+
+#include <allegro5/allegro.h>
+
+#include <array>
+#include <filesystem>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+
+namespace
+{
+const std::array<const char*, 21> CATALOGUE_NAMES = {
+    "Maca",   "Laranja", "Banana",    "Alho",    "Arroz",  "Azeite",           "Bacon",
+    "Batata", "Camarao", "Cebola",    "Cenoura", "Chocolate", "Farinha",        "Frango",
+    "Leite",  "Leite Condensado", "Macarrao", "Manteiga", "Ovo", "Pao",        "Tomate"};
+
+const std::array<const char*, 21> CATALOGUE_FILES = {
+    "Maca",   "Laranja", "Banana",    "Alho",    "Arroz",  "Azeite",          "Bacon",
+    "Batata", "Camarao", "Cebola",    "Cenoura", "Chocolate", "Farinha",       "Frango",
+    "Leite",  "LeiteCondensado", "Macarrao", "Manteiga", "Ovo", "Pao",        "Tomate"};
+
+const std::array<const char*, 9> RECIPE_CARDS = {"FReceita1", "FReceita2", "FReceita3", "MReceita1", "MReceita2",
+                                                 "MReceita3", "DReceita1", "DReceita2", "DReceita3"};
+
+ALLEGRO_COLOR ToColour(Rgba rgba)
+{
+    return al_map_rgba(rgba.r, rgba.g, rgba.b, rgba.a);
+}
+}
+
+namespace FixtureArt
+{
+Rgba RecipeCard(int index)
+{
+    return {static_cast<unsigned char>(20 + 20 * index), 220, 20, 255};
+}
+
+Rgba Ingredient(int catalogueIndex)
+{
+    return {static_cast<unsigned char>(10 + 10 * catalogueIndex), 60, 200, 255};
+}
+
+int CatalogueIndex(const std::string& name)
+{
+    for (std::size_t i = 0; i < CATALOGUE_NAMES.size(); ++i)
+    {
+        if (name == CATALOGUE_NAMES[i])
+        {
+            return static_cast<int>(i);
+        }
+    }
+    return -1;
+}
+
+void WriteAssets(const std::string& root)
+{
+    const std::string sprites = root + "/Assets/Sprites/";
+    fs::create_directories(sprites + "Ingredientes");
+    fs::create_directories(root + "/Assets/Fonts");
+    fs::create_directories(root + "/Assets/Music");
+    for (const char* file : {"Fonts/orangeJuice.ttf", "Music/pot-lid-1.wav", "Music/Fornalina.ogg"})
+    {
+        fs::copy_file(std::string("Assets/") + file, root + "/Assets/" + file);
+    }
+
+    WriteSolidPng(sprites + "Background.png", 800, 600, ToColour(BACKGROUND));
+    WriteSolidPng(sprites + "Zuna-esquerda.png", COOK_LEFT_WIDTH, COOK_HEIGHT, ToColour(COOK_LEFT));
+    WriteSolidPng(sprites + "Zuna-direita.png", COOK_RIGHT_WIDTH, COOK_HEIGHT, ToColour(COOK_RIGHT));
+    WriteSolidPng(sprites + "Pause.png", 800, 100, ToColour(PAUSE));
+    WriteSolidPng(sprites + "FimDeJogo.png", 800, 600, ToColour(GAME_OVER));
+    WriteSolidPng(sprites + "Dificuldade.png", 800, 600, ToColour(DIFFICULTY));
+    WriteSolidPng(sprites + "Instrucoes.png", 800, 600, ToColour(INSTRUCTIONS));
+    WriteSolidPng(sprites + "Menu.png", 800, 600, ToColour(MENU));
+    WriteSolidPng(sprites + "SoundOn.png", 40, 40, ToColour(SOUND_ON));
+    WriteSolidPng(sprites + "SoundOff.png", 40, 40, ToColour(SOUND_OFF));
+    for (std::size_t i = 0; i < RECIPE_CARDS.size(); ++i)
+    {
+        WriteSolidPng(sprites + RECIPE_CARDS[i] + ".png", 800, 600, ToColour(RecipeCard(static_cast<int>(i))));
+    }
+    for (std::size_t i = 0; i < CATALOGUE_FILES.size(); ++i)
+    {
+        WriteSolidPng(sprites + "Ingredientes/" + CATALOGUE_FILES[i] + ".png", INGREDIENT_SIZE, INGREDIENT_SIZE,
+                      ToColour(Ingredient(static_cast<int>(i))));
+    }
+}
+}
+
+void GameTest::SetUp()
+{
+    StartAllegroForTests();
+    ASSERT_FALSE(m_dir.Path().empty());
+    FixtureArt::WriteAssets(m_dir.Path());
+    m_previousDirectory = fs::current_path().string();
+    fs::current_path(m_dir.Path());
+
+    m_game = std::make_unique<Game>();
+    m_probe = std::make_unique<GameProbe>(*m_game);
+    ASSERT_TRUE(m_probe->Start()) << "the game did not start: is there an X server (xvfb-run -a)?";
+    ASSERT_EQ(m_probe->State(), TITLE_MENU);
+}
+
+void GameTest::TearDown()
+{
+    if (m_capture != nullptr)
+    {
+        al_destroy_bitmap(m_capture);
+        m_capture = nullptr;
+    }
+    m_probe.reset();
+    m_game.reset();
+    if (!m_previousDirectory.empty())
+    {
+        fs::current_path(m_previousDirectory);
+    }
+}
+
+void GameTest::StepAndCapture()
+{
+    ALLEGRO_BITMAP* backBuffer = al_get_target_bitmap();
+    if (m_capture == nullptr)
+    {
+        m_capture = al_create_bitmap(800, 600);
+    }
+    al_set_target_bitmap(m_capture);
+    al_clear_to_color(al_map_rgb(1, 2, 3)); // shows where a frame draws nothing
+    m_probe->Step();
+    al_set_target_bitmap(backBuffer);
+}
+
+Rgba GameTest::Pixel(int x, int y) const
+{
+    return PixelAt(m_capture, x, y);
+}
+
+int GameTest::CountPixels(int left, int top, int width, int height, Rgba colour) const
+{
+    al_lock_bitmap(m_capture, ALLEGRO_PIXEL_FORMAT_ANY, ALLEGRO_LOCK_READONLY);
+    int count = 0;
+    for (int y = top; y < top + height; ++y)
+    {
+        for (int x = left; x < left + width; ++x)
+        {
+            count += PixelAt(m_capture, x, y) == colour ? 1 : 0;
+        }
+    }
+    al_unlock_bitmap(m_capture);
+    return count;
+}

@@ -1,0 +1,325 @@
+#include "GameProbe.h"
+
+#include "content/SceneActors.h"
+
+#include <allegro5/allegro_audio.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <thread>
+
+namespace
+{
+template <typename T>
+std::vector<T> ToVector(const LinkedList<T>& list)
+{
+    std::vector<T> values;
+    for (int position = 1; position <= list.Size(); ++position)
+    {
+        T value{};
+        bool found = false;
+        list.Get(value, position, found);
+        values.push_back(value);
+    }
+    return values;
+}
+}
+
+GameProbe::GameProbe(Game& game)
+    : game(game)
+{
+    al_init_user_event_source(&m_source);
+}
+
+GameProbe::~GameProbe()
+{
+    if (m_later.joinable())
+    {
+        m_later.join();
+    }
+    al_destroy_user_event_source(&m_source);
+}
+
+bool GameProbe::Start()
+{
+    if (!game.Start())
+    {
+        return false;
+    }
+    al_stop_timer(game.m_timer);
+    al_register_event_source(game.m_eventQueue, &m_source);
+    m_sourceRegistered = true;
+    game.m_framePacer.SetEnabled(false);
+    return true;
+}
+
+void GameProbe::SetPacing(bool on)
+{
+    game.m_framePacer.SetEnabled(on);
+}
+
+void GameProbe::Emit(ALLEGRO_EVENT_TYPE type, int keycode)
+{
+    ALLEGRO_EVENT event{};
+    event.type = type;
+    if (type == ALLEGRO_EVENT_KEY_CHAR || type == ALLEGRO_EVENT_KEY_DOWN)
+    {
+        event.keyboard.keycode = keycode;
+    }
+    al_emit_user_event(&m_source, &event, nullptr);
+}
+
+void GameProbe::Char(int keycode)
+{
+    Emit(ALLEGRO_EVENT_KEY_CHAR, keycode);
+}
+
+void GameProbe::KeyDown(int keycode)
+{
+    Emit(ALLEGRO_EVENT_KEY_DOWN, keycode);
+}
+
+void GameProbe::Tick()
+{
+    Emit(ALLEGRO_EVENT_TIMER, 0);
+}
+
+void GameProbe::Close()
+{
+    Emit(ALLEGRO_EVENT_DISPLAY_CLOSE, 0);
+}
+
+void GameProbe::Step()
+{
+    if (game.m_state == TITLE_MENU)
+    {
+        game.UpdateAndDraw();
+        return;
+    }
+    game.Step();
+}
+
+void GameProbe::StepChar(int keycode)
+{
+    Char(keycode);
+    Step();
+}
+
+void GameProbe::StepKeyDown(int keycode)
+{
+    KeyDown(keycode);
+    Step();
+}
+
+void GameProbe::StepTick()
+{
+    Tick();
+    Step();
+}
+
+void GameProbe::StepIntoTitleMenu(int keycode, int menuChoiceKeycode)
+{
+    Char(keycode);
+    std::thread chooser([this, menuChoiceKeycode] {
+        while (__atomic_load_n(&game.m_state, __ATOMIC_ACQUIRE) != TITLE_MENU)
+        {
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(200));
+        Char(menuChoiceKeycode);
+    });
+    game.Step();
+    chooser.join();
+}
+
+void GameProbe::CharLater(int keycode, double seconds)
+{
+    m_later = std::thread([this, keycode, seconds] {
+        std::this_thread::sleep_for(std::chrono::duration<double>(seconds));
+        Char(keycode);
+    });
+}
+
+void GameProbe::EnterRound(int difficulty, unsigned seed)
+{
+    if (State() == TITLE_MENU)
+    {
+        StepChar(ALLEGRO_KEY_ENTER);
+    }
+    std::srand(seed);
+    StepChar(ALLEGRO_KEY_1 + difficulty);
+    StepChar(ALLEGRO_KEY_ENTER);
+}
+
+void GameProbe::FinishGetReady()
+{
+    for (int i = 0; i < 4; ++i)
+    {
+        StepTick();
+    }
+}
+
+int GameProbe::State() const
+{
+    return game.m_state;
+}
+
+void GameProbe::SetState(int state)
+{
+    game.m_state = state;
+}
+
+int GameProbe::Difficulty() const
+{
+    return game.m_difficulty;
+}
+
+int GameProbe::Minutes() const
+{
+    return game.m_minutes;
+}
+
+int GameProbe::Seconds() const
+{
+    return game.m_seconds;
+}
+
+void GameProbe::SetClock(int minutes, int seconds)
+{
+    game.m_minutes = minutes;
+    game.m_seconds = seconds;
+}
+
+int GameProbe::ReadyCount() const
+{
+    return game.m_readyCount;
+}
+
+int GameProbe::NextRelease() const
+{
+    return game.m_nextRelease;
+}
+
+bool GameProbe::SoundOn() const
+{
+    return game.m_soundOn;
+}
+
+bool GameProbe::MenuSoundOn() const
+{
+    return game.m_titleMenu.m_soundOn;
+}
+
+bool GameProbe::MusicPlaying() const
+{
+    return al_get_audio_stream_playing(game.m_music);
+}
+
+std::shared_ptr<Actor> GameProbe::GetActor(ActorId id) const
+{
+    return game.m_actorManager.GetActor(id);
+}
+
+TransformableComponent* GameProbe::Place(ActorId id) const
+{
+    auto actor = GetActor(id);
+    return actor ? actor->GetComponent<TransformableComponent>() : nullptr;
+}
+
+DrawableComponent* GameProbe::Look(ActorId id) const
+{
+    auto actor = GetActor(id);
+    return actor ? actor->GetComponent<DrawableComponent>() : nullptr;
+}
+
+bool GameProbe::IsVisible(ActorId id) const
+{
+    return Place(id)->IsVisible();
+}
+
+ALLEGRO_BITMAP* GameProbe::MenuIconShown() const
+{
+    return game.m_titleMenu.m_actorManager.GetActor(2)->GetComponent<DrawableComponent>()->GetBitmap();
+}
+
+std::vector<int> GameProbe::Spawned() const
+{
+    return ToVector(game.m_spawnedIngredients);
+}
+
+std::vector<int> GameProbe::Recipe() const
+{
+    return ToVector(game.m_recipeIngredients);
+}
+
+std::vector<int> GameProbe::Caught() const
+{
+    return ToVector(game.m_caughtIngredients);
+}
+
+std::vector<std::string> GameProbe::Names(const std::vector<int>& ids) const
+{
+    std::vector<std::string> names;
+    for (int id : ids)
+    {
+        names.push_back(GetActor(id)->GetName());
+    }
+    return names;
+}
+
+int GameProbe::WaitingCount() const
+{
+    return game.m_waitingIngredients.Size();
+}
+
+int GameProbe::CatalogueSize() const
+{
+    return game.m_ingredientCatalogue.Size();
+}
+
+std::vector<float> GameProbe::CatalogueSpeeds() const
+{
+    std::vector<float> speeds;
+    for (const IngredientRecord& record : ToVector(game.m_ingredientCatalogue))
+    {
+        speeds.push_back(record.speed);
+    }
+    return speeds;
+}
+
+void GameProbe::PlaceCook(float x)
+{
+    Place(SceneActor::COOK)->SetX(x);
+}
+
+void GameProbe::PlaceIngredient(int id, float x, float y, bool visible)
+{
+    Place(id)->SetPosition(x, y);
+    Place(id)->SetVisible(visible);
+}
+
+void GameProbe::ParkAllIngredients(int nextRelease)
+{
+    for (int id : Spawned())
+    {
+        PlaceIngredient(id, 0.0f, 0.0f, false);
+    }
+    game.m_nextRelease = nextRelease;
+}
+
+void GameProbe::CatchById(int id)
+{
+    const TransformableComponent* cook = Place(SceneActor::COOK);
+    PlaceIngredient(id, cook->GetX(), cook->GetY(), true);
+    Step();
+}
+
+bool GameProbe::Collides(ActorId a, ActorId b) const
+{
+    return game.Collides(GetActor(a), GetActor(b));
+}
+
+bool GameProbe::IsRoundWon() const
+{
+    return game.IsRoundWon();
+}
