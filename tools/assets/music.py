@@ -119,7 +119,7 @@ def pluck(freq, seconds, rng):
 def bass(freq, seconds):
     n = int(RATE * seconds)
     return [min(1.0, i / 80) * min(1.0, (n - i) / 600) * math.exp(-i / RATE / .6)
-            * (math.sin(TAU * freq * i / RATE) + .3 * math.sin(TAU * 2 * freq * i / RATE))
+            * (math.sin(TAU * freq * i / RATE) + .5 * math.sin(TAU * 2 * freq * i / RATE))
             for i in range(n)]
 
 
@@ -174,11 +174,11 @@ def render(tempo, sections):
                 root = chord_notes(name, 2)[0]
                 for b in range(int(span)):
                     f = root if b % 2 == 0 else root * 1.5   # root, fifth
-                    track.add(at(start + b), bass(f, beat * .9), .42, 0)
+                    track.add(at(start + b), bass(f, beat * .9), .32, 0)
                     # the off-beat "chop" of the ukulele
                     for k, f in enumerate(chord_notes(name, 4)):
                         track.add(at(start + b + .5) + 90 * k,
-                                  pluck(f, beat * .45, rng), .09, .3)
+                                  pluck(f, beat * .45, rng), .12, .3)
             for b in range(4):
                 if b % 2 == 0:
                     track.add(at(bar_start + b), hit, .28, 0)
