@@ -8,6 +8,12 @@
 
 void Game::HandleEvent(const ALLEGRO_EVENT& event)
 {
+    if (event.type == ALLEGRO_EVENT_DISPLAY_RESIZE && event.display.source == m_display)
+    {
+        // Every screen but the title menu is redrawn each frame at the new size.
+        al_acknowledge_resize(m_display);
+        return;
+    }
     switch (m_state)
     {
     case PAUSED:

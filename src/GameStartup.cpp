@@ -1,5 +1,7 @@
 #include "Game.h"
 
+#include "componentsystem/BitmapFile.h"
+
 #include <allegro5/allegro_acodec.h>
 #include <allegro5/allegro_audio.h>
 #include <allegro5/allegro_font.h>
@@ -29,6 +31,19 @@ const char* const MUSIC_FAILED = "Falha ao carregar audio.\n";
 const char* const FONT_PATH = "Assets/Fonts/orangeJuice.ttf";
 const char* const CATCH_SOUND_PATH = "Assets/Music/pot-lid-1.wav";
 const char* const MUSIC_PATH = "Assets/Music/Fornalina.ogg";
+const char* const ICON_PATH = "Assets/Sprites/Icone.png";
+
+// The window shows the same icon as the desktop entry; without the file it
+// keeps the system's.
+void SetWindowIcon(ALLEGRO_DISPLAY* display)
+{
+    ALLEGRO_BITMAP* icon = LoadBitmapFile(ICON_PATH);
+    if (icon != nullptr)
+    {
+        al_set_display_icon(display, icon);
+        al_destroy_bitmap(icon);
+    }
+}
 }
 
 bool Game::InitAllegro()
@@ -76,8 +91,10 @@ bool Game::InitAllegro()
         return fail(KEYBOARD_FAILED);
     }
 
-    // Vsync spares the frame pacer its sleep where the driver honours it.
+    // Vsync spares the frame pacer its sleep where the driver honours it. The
+    // window may be resized or maximised: frames scale to fit it.
     al_set_new_display_option(ALLEGRO_VSYNC, 1, ALLEGRO_SUGGEST);
+    al_set_new_display_flags(ALLEGRO_WINDOWED | ALLEGRO_RESIZABLE);
     m_display = al_create_display(800, 600);
     if (m_display == nullptr)
     {
@@ -120,6 +137,7 @@ bool Game::InitAllegro()
     }
 
     al_set_window_title(m_display, "Fornalina");
+    SetWindowIcon(m_display);
     al_register_event_source(m_eventQueue, al_get_display_event_source(m_display));
     al_register_event_source(m_eventQueue, al_get_timer_event_source(m_timer));
     al_register_event_source(m_eventQueue, al_get_keyboard_event_source());

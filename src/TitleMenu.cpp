@@ -1,5 +1,7 @@
 #include "TitleMenu.h"
 
+#include "WindowFit.h"
+
 #include "componentsystem/DrawableComponent.h"
 #include "componentsystem/TransformableComponent.h"
 
@@ -36,10 +38,16 @@ void TitleMenu::Setup()
 
 int TitleMenu::Show(ALLEGRO_EVENT_QUEUE* queue)
 {
+    Draw();
+    return WaitForChoice(queue);
+}
+
+void TitleMenu::Draw()
+{
+    FitPictureToWindow();
     al_clear_to_color(al_map_rgb(0, 0, 0));
     m_drawingSystem.DrawAll();
     al_flip_display();
-    return WaitForChoice(queue);
 }
 
 int TitleMenu::WaitForChoice(ALLEGRO_EVENT_QUEUE* queue)
@@ -52,6 +60,13 @@ int TitleMenu::WaitForChoice(ALLEGRO_EVENT_QUEUE* queue)
         if (event.type == ALLEGRO_EVENT_DISPLAY_CLOSE)
         {
             return MENU_QUIT;
+        }
+        if (event.type == ALLEGRO_EVENT_DISPLAY_RESIZE)
+        {
+            // The menu is drawn once per Show: a new window size needs a new picture.
+            al_acknowledge_resize(event.display.source);
+            Draw();
+            continue;
         }
         if (event.type != ALLEGRO_EVENT_KEY_CHAR)
         {

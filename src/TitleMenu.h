@@ -24,11 +24,14 @@ public:
     // Draws the menu once, then waits for the player's choice.
     int Show(ALLEGRO_EVENT_QUEUE* queue);
     // Sleeps on the queue until ENTER, I, ESCAPE, M or a close arrives; every
-    // other event it takes is dropped. M also switches the menu's sound icon.
+    // other event it takes is dropped, but a resized window is drawn again.
+    // M also switches the menu's sound icon.
     int WaitForChoice(ALLEGRO_EVENT_QUEUE* queue);
 
 private:
     friend class GameProbe; // tests read the menu's icon and flag
+
+    void Draw();
 
     ActorManager m_actorManager;
     DrawingSystem m_drawingSystem;

@@ -1,7 +1,9 @@
+#include "AssetsFolder.h"
 #include "Game.h"
 
 int main()
 {
+    ChangeToAssetsRoot();
     Game game;
     game.Run();
     return 0;

@@ -137,6 +137,7 @@ enum class Kind
     Cook,        // 90–110 wide, at most 135 high, transparent around her
     SoundIcon,   // at most 60 × 60, transparent corners
     Ingredient,  // at most 30 × 30: the caught icons stand 30 px apart
+    AppIcon,     // 256 × 256, installed under icons/hicolor/256x256
 };
 
 struct Picture
@@ -164,6 +165,7 @@ std::vector<Picture> AllPictures()
     list.push_back({sprites + "Zuna-direita.png", Kind::Cook});
     list.push_back({sprites + "SoundOn.png", Kind::SoundIcon});
     list.push_back({sprites + "SoundOff.png", Kind::SoundIcon});
+    list.push_back({sprites + "Icone.png", Kind::AppIcon});
     for (const char* name : {"Maca", "Laranja", "Banana", "Alho", "Arroz", "Azeite", "Bacon", "Batata", "Camarao",
                              "Cebola", "Cenoura", "Chocolate", "Farinha", "Frango", "Leite", "LeiteCondensado",
                              "Macarrao", "Manteiga", "Ovo", "Pao", "Tomate"})
@@ -201,6 +203,10 @@ TEST_P(PictureFile, LoadsWithinItsSizeLimits)
         EXPECT_LE(w, 30);
         EXPECT_LE(h, 30);
         break;
+    case Kind::AppIcon:
+        EXPECT_EQ(w, 256);
+        EXPECT_EQ(h, 256);
+        break;
     }
 }
 
@@ -227,6 +233,7 @@ TEST_P(PictureFile, IsOpaqueOrTransparentAsItsScreenNeeds)
     case Kind::Cook:
     case Kind::SoundIcon:
     case Kind::Ingredient:
+    case Kind::AppIcon:
         for (const auto& [x, y] : {std::pair{0, 0}, {w - 1, 0}, {0, h - 1}, {w - 1, h - 1}})
             EXPECT_EQ(px.Alpha(x, y), 0) << "corner " << x << "," << y << " should be transparent";
         // A blank or nearly blank sprite means a drawing went missing.

@@ -1,5 +1,6 @@
 #include "Game.h"
 
+#include "WindowFit.h"
 #include "content/SceneActors.h"
 
 #include <allegro5/allegro_font.h>
@@ -54,6 +55,7 @@ void Game::DrawPausedFrame()
     m_spawnedIngredients.First(firstIngredient, found);
     SetActorVisible(SceneActor::PAUSE, true);
 
+    FitPictureToWindow();
     al_clear_to_color(al_map_rgb(0, 0, 0));
     m_drawingSystem.Draw(SceneActor::BACKGROUND);
     m_drawingSystem.Draw(SceneActor::SOUND);
@@ -69,6 +71,7 @@ void Game::DrawPausedFrame()
 
 void Game::DrawGetReadyFrame()
 {
+    FitPictureToWindow();
     al_clear_to_color(al_map_rgb(0, 0, 0));
     m_drawingSystem.Draw(SceneActor::BACKGROUND);
     m_drawingSystem.Draw(SceneActor::COOK);
@@ -79,6 +82,7 @@ void Game::DrawGetReadyFrame()
 
 void Game::DrawRunningFrame()
 {
+    FitPictureToWindow();
     al_clear_to_color(al_map_rgb(255, 255, 255));
     m_drawingSystem.DrawAll();
     DrawClock();
@@ -88,6 +92,7 @@ void Game::DrawRunningFrame()
 void Game::DrawRoundOverFrame()
 {
     SetActorVisible(SceneActor::GAME_OVER, true);
+    FitPictureToWindow();
     al_clear_to_color(al_map_rgb(0, 0, 0));
     m_drawingSystem.Draw(SceneActor::BACKGROUND);
     m_drawingSystem.Draw(SceneActor::GAME_OVER);
@@ -99,6 +104,7 @@ void Game::DrawRoundOverFrame()
 void Game::DrawPictureFrame(ActorId picture)
 {
     SetActorVisible(picture, true);
+    FitPictureToWindow();
     al_clear_to_color(al_map_rgb(0, 0, 0));
     m_drawingSystem.Draw(picture);
     m_drawingSystem.Draw(SceneActor::SOUND);

@@ -72,6 +72,10 @@ def build_sound_icons():
     render(sprites.sound_icon_svg(False), "Sprites", "SoundOff.png")
 
 
+def build_icon():
+    render(sprites.icon_svg(), "Sprites", "Icone.png")
+
+
 def build_screens():
     render(k.expand(k.screen_template("kitchen")), "Sprites", "Background.png")
     render(screens.screen("menu"), "Sprites", "Menu.png")
@@ -108,6 +112,7 @@ STEPS = {
     "ingredients": build_ingredients,
     "cook": build_cook,
     "sound_icons": build_sound_icons,
+    "icon": build_icon,
     "screens": build_screens,
     "recipes": build_recipes,
     "catch_sound": build_catch_sound,

@@ -105,3 +105,16 @@ def sound_icon_svg(on):
     speaker = k.picture(k.art_inner("som-ligado" if on else "som-desligado"),
                         8, 8, SOUND_ICON_SIZE - 16)
     return k.document(SOUND_ICON_SIZE, SOUND_ICON_SIZE, badge + speaker)
+
+
+ICON_SIZE = 256
+
+
+def icon_svg():
+    """The application icon (window and desktop menu): the cook catching a
+    tomato on a warm rounded tile."""
+    tile = ('<rect x="8" y="8" width="240" height="240" rx="52" fill="#ffe3b3" '
+            'stroke="#e8850c" stroke-width="8"/>')
+    cook = k.expand('<cook x="26" y="38" height="196" facing="right"/>')
+    tomato = k.ingredient("Tomate", 136, 30, 58)
+    return k.document(ICON_SIZE, ICON_SIZE, tile + cook + tomato)

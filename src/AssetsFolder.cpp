@@ -1,0 +1,48 @@
+#include "AssetsFolder.h"
+
+#include <filesystem>
+#include <system_error>
+
+namespace fs = std::filesystem;
+
+#ifndef FORNALINA_DATA_DIR
+#define FORNALINA_DATA_DIR ""
+#endif
+
+std::string FindAssetsRoot(const std::vector<std::string>& candidates)
+{
+    for (const std::string& candidate : candidates)
+    {
+        std::error_code error;
+        if (!candidate.empty() && fs::is_directory(fs::path(candidate) / "Assets", error))
+        {
+            return candidate;
+        }
+    }
+    return std::string();
+}
+
+std::vector<std::string> AssetsRootCandidates()
+{
+    std::vector<std::string> candidates{"."};
+    std::error_code error;
+    const fs::path executable = fs::read_symlink("/proc/self/exe", error);
+    if (!error)
+    {
+        const fs::path folder = executable.parent_path();
+        candidates.push_back(folder.string());
+        candidates.push_back((folder.parent_path() / "share" / "fornalina").string());
+    }
+    candidates.push_back(FORNALINA_DATA_DIR);
+    return candidates;
+}
+
+void ChangeToAssetsRoot()
+{
+    const std::string root = FindAssetsRoot(AssetsRootCandidates());
+    if (!root.empty() && root != ".")
+    {
+        std::error_code ignored;
+        fs::current_path(root, ignored);
+    }
+}

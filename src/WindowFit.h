@@ -1,0 +1,10 @@
+#pragma once
+
+// The game draws an 800 × 600 picture. In a window of another size (resized or
+// maximised) the picture is scaled to fit, keeping its proportions, centred
+// between black bars; game logic never sees the window's size.
+//
+// Call before drawing each frame: it sets the current target's transform and
+// clipping from the target's size and paints the bars. Scaling uses the
+// pictures' own pixels (no smoothing), so they stay crisp.
+void FitPictureToWindow();
