@@ -1,6 +1,6 @@
 // Plays the game headless with scripted input and saves what each screen shows.
 // Usage: fornalina-screenshots OUTPUT_FOLDER [all]
-// Without "all" only the two pictures of the README are written.
+// Without "all" only the README's two pictures are written: menu and round.
 
 #include "GameProbe.h"
 #include "content/SceneActors.h"
@@ -17,9 +17,10 @@ namespace
 class Camera
 {
 public:
-    Camera(GameProbe& probe, std::string folder)
+    Camera(GameProbe& probe, std::string folder, bool everyScreen)
         : m_probe(probe)
         , m_folder(std::move(folder))
+        , m_everyScreen(everyScreen)
         , m_frame(al_create_bitmap(800, 600))
     {
     }
@@ -32,6 +33,10 @@ public:
         al_set_target_bitmap(m_frame);
         m_probe.Step();
         al_set_target_bitmap(backBuffer);
+        if (!m_everyScreen && name != "menu" && name != "round")
+        {
+            return true;
+        }
         const std::string path = m_folder + "/" + name + ".png";
         if (!al_save_bitmap(path.c_str(), m_frame))
         {
@@ -45,11 +50,13 @@ public:
 private:
     GameProbe& m_probe;
     std::string m_folder;
+    bool m_everyScreen;
     ALLEGRO_BITMAP* m_frame;
 };
 
 // Runs frames of the round for the given number of seconds, one tick per 60
-// frames, with the cook walking towards the lowest falling ingredient.
+// frames, with the cook walking under the lowest ingredient still falling
+// towards her, at about the speed of a held arrow key.
 void PlaySeconds(GameProbe& probe, int seconds)
 {
     for (int second = 0; second < seconds; ++second)
@@ -62,16 +69,17 @@ void PlaySeconds(GameProbe& probe, int seconds)
             for (int id : probe.Spawned())
             {
                 const TransformableComponent* place = probe.Place(id);
-                if (place->IsVisible() && place->GetY() > lowest)
+                if (place->IsVisible() && place->GetY() > lowest && place->GetY() < 470.0f)
                 {
                     lowest = place->GetY();
-                    target = place->GetX();
+                    target = place->GetX() + 15.0f;
                 }
             }
-            const float cook = probe.Place(SceneActor::COOK)->GetX() + 45.0f;
-            if (target >= 0.0f && frame % 6 == 0)
+            const TransformableComponent* cook = probe.Place(SceneActor::COOK);
+            const float middle = cook->GetX() + probe.Look(SceneActor::COOK)->GetWidth() / 2.0f;
+            if (target >= 0.0f && frame % 3 == 0 && (target < middle - 12.0f || target > middle + 12.0f))
             {
-                probe.Char(target < cook - 10.0f ? ALLEGRO_KEY_LEFT : ALLEGRO_KEY_RIGHT);
+                probe.Char(target < middle ? ALLEGRO_KEY_LEFT : ALLEGRO_KEY_RIGHT);
             }
             probe.Step();
         }
@@ -95,46 +103,32 @@ int main(int argc, char** argv)
     {
         return 1;
     }
-    Camera camera(probe, folder);
+    Camera camera(probe, folder, all);
     bool ok = true;
 
-    probe.Char(ALLEGRO_KEY_M); // the menu redraws with its icon switched
-    probe.Step();
-    probe.Char(ALLEGRO_KEY_M);
-    ok &= camera.Shoot("menu");
     if (all)
     {
         probe.Char(ALLEGRO_KEY_I);
-        probe.Step();
+        ok &= camera.Shoot("menu");
         ok &= camera.Shoot("instructions");
         probe.SetState(TITLE_MENU);
         probe.Place(SceneActor::INSTRUCTION)->SetVisible(false);
-    }
-    probe.Char(ALLEGRO_KEY_ENTER);
-    probe.Step();
-    if (all)
-    {
+        probe.Char(ALLEGRO_KEY_ENTER);
+        probe.Step();
         ok &= camera.Shoot("difficulty");
-    }
-    std::srand(7);
-    probe.Char(ALLEGRO_KEY_2);
-    if (all)
-    {
-        ok &= camera.Shoot("recipe");
     }
     else
     {
-        probe.Step();
+        probe.Char(ALLEGRO_KEY_ENTER);
+        ok &= camera.Shoot("menu");
     }
+    std::srand(7);
+    probe.Char(ALLEGRO_KEY_3);
+    ok &= camera.Shoot("recipe");
     probe.Char(ALLEGRO_KEY_ENTER);
-    probe.Step();
-    if (all)
-    {
-        probe.Step();
-        ok &= camera.Shoot("get-ready");
-    }
+    ok &= camera.Shoot("get-ready");
     probe.FinishGetReady();
-    PlaySeconds(probe, 9);
+    PlaySeconds(probe, 17);
     ok &= camera.Shoot("round");
     if (all)
     {
