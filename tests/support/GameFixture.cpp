@@ -3,6 +3,7 @@
 #include "content/SceneActors.h"
 
 #include <allegro5/allegro.h>
+#include <allegro5/allegro_font.h>
 
 #include <array>
 #include <filesystem>
@@ -117,7 +118,48 @@ void GameTest::TearDown()
     }
 }
 
+void GameTest::GoTo(int state)
+{
+    switch (state)
+    {
+    case INSTRUCTIONS:
+        m_probe->StepChar(ALLEGRO_KEY_I);
+        break;
+    case CHOOSE_DIFFICULTY:
+        m_probe->StepChar(ALLEGRO_KEY_ENTER);
+        break;
+    case SHOW_RECIPE:
+        m_probe->StepChar(ALLEGRO_KEY_ENTER);
+        m_probe->StepChar(ALLEGRO_KEY_1);
+        break;
+    case PLAYING:
+        m_probe->EnterRound(0);
+        break;
+    case PAUSED:
+        m_probe->EnterRound(0);
+        m_probe->FinishGetReady();
+        m_probe->StepTick();
+        m_probe->StepTick();
+        m_probe->StepChar(ALLEGRO_KEY_P);
+        break;
+    case ROUND_OVER:
+        m_probe->EnterRound(0);
+        m_probe->FinishGetReady();
+        m_probe->SetClock(0, 1);
+        m_probe->StepTick();
+        break;
+    default:
+        break;
+    }
+    ASSERT_EQ(m_probe->State(), state);
+}
+
 void GameTest::StepAndCapture()
+{
+    Capture([this] { m_probe->Step(); });
+}
+
+void GameTest::Capture(const std::function<void()>& pass)
 {
     ALLEGRO_BITMAP* backBuffer = al_get_target_bitmap();
     if (m_capture == nullptr)
@@ -126,7 +168,7 @@ void GameTest::StepAndCapture()
     }
     al_set_target_bitmap(m_capture);
     al_clear_to_color(al_map_rgb(1, 2, 3)); // shows where a frame draws nothing
-    m_probe->Step();
+    pass();
     al_set_target_bitmap(backBuffer);
 }
 
@@ -148,4 +190,53 @@ int GameTest::CountPixels(int left, int top, int width, int height, Rgba colour)
     }
     al_unlock_bitmap(m_capture);
     return count;
+}
+
+int GameTest::ResultTextMismatch(const char* text) const
+{
+    ALLEGRO_FONT* font = al_load_font("Assets/Fonts/orangeJuice.ttf", 80, 0);
+    ALLEGRO_BITMAP* expected = al_create_bitmap(800, 600);
+    ALLEGRO_BITMAP* previousTarget = al_get_target_bitmap();
+    al_set_target_bitmap(expected);
+    al_clear_to_color(ToColour(FixtureArt::GAME_OVER));
+    al_draw_text(font, al_map_rgb(255, 255, 255), 400.0f, 300.0f, ALLEGRO_ALIGN_CENTRE, text);
+    al_set_target_bitmap(previousTarget);
+
+    const Rgba white{255, 255, 255, 255};
+    al_lock_bitmap(expected, ALLEGRO_PIXEL_FORMAT_ANY, ALLEGRO_LOCK_READONLY);
+    al_lock_bitmap(m_capture, ALLEGRO_PIXEL_FORMAT_ANY, ALLEGRO_LOCK_READONLY);
+    int mismatches = 0;
+    for (int y = 280; y < 420; ++y)
+    {
+        for (int x = 0; x < 800; ++x)
+        {
+            mismatches += (PixelAt(expected, x, y) == white) != (PixelAt(m_capture, x, y) == white) ? 1 : 0;
+        }
+    }
+    al_unlock_bitmap(m_capture);
+    al_unlock_bitmap(expected);
+    al_destroy_bitmap(expected);
+    al_destroy_font(font);
+    return mismatches;
+}
+
+std::vector<int> GameTest::Icons() const
+{
+    std::vector<int> icons;
+    const std::vector<int> spawned = m_probe->Spawned();
+    for (int id = spawned.empty() ? 0 : spawned.back() + 1; id > 0 && m_probe->GetActor(id) != nullptr; ++id)
+    {
+        icons.push_back(id);
+    }
+    return icons;
+}
+
+Rgba GameTest::Shown(ActorId id) const
+{
+    return PixelAt(m_probe->Look(id)->GetBitmap(), 0, 0);
+}
+
+Rgba GameTest::MenuIconShown() const
+{
+    return PixelAt(m_probe->MenuIconShown(), 0, 0);
 }

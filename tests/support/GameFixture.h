@@ -7,8 +7,10 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 // The pictures of the test kitchen: plain colours and sizes chosen so that a
 // test can tell from one pixel what was drawn where. The font, the sound and the
@@ -49,13 +51,32 @@ protected:
     void SetUp() override;
     void TearDown() override;
 
+    // Brings the game from the title menu to a screen with the keys a player
+    // would press: PLAYING is the get-ready count of an easy round, PAUSED comes
+    // two clock ticks into it, ROUND_OVER after its clock ran out.
+    void GoTo(int state);
+
     // Runs one pass of the main loop with its drawing redirected into a bitmap
     // of our own, so that its pixels can be read back.
     void StepAndCapture();
+    // The same for a pass that the caller runs in its own way.
+    void Capture(const std::function<void()>& pass);
     // A pixel of the last captured frame.
     Rgba Pixel(int x, int y) const;
     // How many pixels of a rectangle of the last capture have that colour.
     int CountPixels(int left, int top, int width, int height, Rgba colour) const;
+    // How many pixels of the result text's band differ, white or not white, from
+    // the text drawn as the result screen draws it: 0 when that is the text shown.
+    int ResultTextMismatch(const char* text) const;
+
+    // The caught-ingredient icons in catch order: every actor made after the
+    // last spawned ingredient.
+    std::vector<int> Icons() const;
+
+    // The colour of the image an actor of the game scene shows, and of the title
+    // menu's sound icon (every picture of the test kitchen is one colour).
+    Rgba Shown(ActorId id) const;
+    Rgba MenuIconShown() const;
 
     TempDir m_dir;
     std::string m_previousDirectory;
