@@ -6,6 +6,10 @@
 
 #include <allegro5/allegro_audio.h>
 
+#if defined(__GLIBC__)
+#include <malloc.h>
+#endif
+
 void Game::HandleEvent(const ALLEGRO_EVENT& event)
 {
     if (event.type == ALLEGRO_EVENT_DISPLAY_RESIZE && event.display.source == m_display)
@@ -234,6 +238,11 @@ void Game::StartNewGame()
     m_caughtIngredients.Clear();
     m_recipeIngredients.Clear();
     m_waitingIngredients.Clear();
+#if defined(__GLIBC__)
+    // The last round's pictures were just freed: give those pages back to the
+    // system, or the heap keeps a little more of them round after round.
+    malloc_trim(0);
+#endif
     CreateSceneActors();
 }
 

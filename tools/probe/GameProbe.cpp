@@ -134,6 +134,10 @@ void GameProbe::StepIntoTitleMenu(int keycode, int menuChoiceKeycode)
 
 void GameProbe::CharLater(int keycode, double seconds)
 {
+    if (m_later.joinable())
+    {
+        m_later.join();
+    }
     m_later = std::thread([this, keycode, seconds] {
         std::this_thread::sleep_for(std::chrono::duration<double>(seconds));
         Char(keycode);
@@ -322,4 +326,29 @@ bool GameProbe::Collides(ActorId a, ActorId b) const
 bool GameProbe::IsRoundWon() const
 {
     return game.IsRoundWon();
+}
+
+std::vector<int> GameProbe::Waiting() const
+{
+    std::vector<int> ids;
+    for (const std::shared_ptr<Actor>& actor : ToVector(game.m_waitingIngredients))
+    {
+        ids.push_back(static_cast<int>(actor->GetID()));
+    }
+    return ids;
+}
+
+void GameProbe::UpdateRound()
+{
+    game.UpdateRound();
+}
+
+void GameProbe::DrawRunningFrame()
+{
+    game.DrawRunningFrame();
+}
+
+void GameProbe::SetMusicPlaying(bool playing)
+{
+    al_set_audio_stream_playing(game.m_music, playing);
 }

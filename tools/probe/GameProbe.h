@@ -101,6 +101,12 @@ public:
     // The game's private operations, where a test needs them directly.
     bool Collides(ActorId a, ActorId b) const;
     bool IsRoundWon() const;
+    // The waiting queue's actors, as ids, front first.
+    std::vector<int> Waiting() const;
+    // The two halves of a running round's frame, for timing them apart.
+    void UpdateRound();
+    void DrawRunningFrame();
+    void SetMusicPlaying(bool playing);
 
     Game& game;
 

@@ -1,0 +1,156 @@
+#include "Frames.h"
+
+#include "FramePacer.h"
+#include "Measure.h"
+#include "content/SceneActors.h"
+
+#include <cstdlib>
+
+namespace
+{
+// A seed whose first draw picks the second hard recipe (14 + 7 ingredients).
+unsigned SeedForTheLongestRecipe()
+{
+    for (unsigned seed = 1;; ++seed)
+    {
+        std::srand(seed);
+        if (std::rand() % 3 == 1)
+        {
+            return seed;
+        }
+    }
+}
+
+// Spreads the ingredients over the right of the kitchen, falling, away from the
+// cook at the far left.
+void SpreadIngredients(GameProbe& probe)
+{
+    int n = 0;
+    for (int id : probe.Spawned())
+    {
+        probe.PlaceIngredient(id, 150.0f + 30.0f * (n % 21), 20.0f * (n % 20), true);
+        ++n;
+    }
+}
+
+void DrawFloorFrame(ALLEGRO_BITMAP* background)
+{
+    al_clear_to_color(al_map_rgb(0, 0, 0));
+    al_draw_bitmap(background, 0, 0, 0);
+    al_flip_display();
+}
+}
+
+namespace Frames
+{
+void EnterBusiestRound(GameProbe& probe)
+{
+    probe.EnterRound(2, SeedForTheLongestRecipe());
+    probe.FinishGetReady();
+    probe.ParkAllIngredients(static_cast<int>(probe.Spawned().size()) + 1);
+    probe.PlaceCook(10.0f);
+    for (int catches = 0; catches < 30; ++catches)
+    {
+        probe.CatchById(probe.Spawned()[catches % probe.Spawned().size()]);
+    }
+    SpreadIngredients(probe);
+    probe.StepChar(ALLEGRO_KEY_P);
+    probe.StepChar(ALLEGRO_KEY_P);
+}
+
+Costs TimeBusiestFrames(GameProbe& probe, int frames)
+{
+    Costs costs;
+    for (int frame = 0; frame < frames; ++frame)
+    {
+        for (int id : probe.Spawned())
+        {
+            if (probe.Place(id)->GetY() > 560.0f)
+            {
+                probe.Place(id)->SetY(0.0f);
+            }
+        }
+        const double updateStart = Measure::ThreadCpuSeconds();
+        probe.UpdateRound();
+        const double updateEnd = Measure::ThreadCpuSeconds();
+        const double drawStart = Measure::ProcessCpuSeconds();
+        probe.DrawRunningFrame();
+        const double drawEnd = Measure::ProcessCpuSeconds();
+        costs.updateUs.push_back((updateEnd - updateStart) * 1e6);
+        costs.drawUs.push_back((drawEnd - drawStart) * 1e6);
+    }
+    return costs;
+}
+
+std::vector<double> TimeFloorFrames(ALLEGRO_BITMAP* background, int frames)
+{
+    std::vector<double> costs;
+    for (int frame = 0; frame < frames; ++frame)
+    {
+        const double start = Measure::ProcessCpuSeconds();
+        DrawFloorFrame(background);
+        costs.push_back((Measure::ProcessCpuSeconds() - start) * 1e6);
+    }
+    return costs;
+}
+
+double PacedFloorCpuShare(ALLEGRO_BITMAP* background, double seconds)
+{
+    FramePacer pacer;
+    const double wallStart = Measure::WallSeconds();
+    const double cpuStart = Measure::ProcessCpuSeconds();
+    while (Measure::WallSeconds() - wallStart < seconds)
+    {
+        DrawFloorFrame(background);
+        pacer.WaitForNextFrame();
+    }
+    return (Measure::ProcessCpuSeconds() - cpuStart) / (Measure::WallSeconds() - wallStart);
+}
+
+Share MenuWaitCpuShare(GameProbe& probe, double seconds)
+{
+    probe.CharLater(ALLEGRO_KEY_ENTER, seconds);
+    const double wallStart = Measure::WallSeconds();
+    const double cpuStart = Measure::ProcessCpuSeconds();
+    const double threadStart = Measure::ThreadCpuSeconds();
+    probe.Step();
+    const double wall = Measure::WallSeconds() - wallStart;
+    return {(Measure::ProcessCpuSeconds() - cpuStart) / wall, (Measure::ThreadCpuSeconds() - threadStart) / wall};
+}
+
+double ScreenCpuShare(GameProbe& probe, double seconds)
+{
+    probe.SetPacing(true);
+    const double wallStart = Measure::WallSeconds();
+    const double cpuStart = Measure::ProcessCpuSeconds();
+    while (Measure::WallSeconds() - wallStart < seconds)
+    {
+        probe.Step();
+    }
+    const double share = (Measure::ProcessCpuSeconds() - cpuStart) / (Measure::WallSeconds() - wallStart);
+    probe.SetPacing(false);
+    return share;
+}
+
+Pace PacedRound(GameProbe& probe, double seconds)
+{
+    probe.SetPacing(true);
+    const double wallStart = Measure::WallSeconds();
+    const double cpuStart = Measure::ProcessCpuSeconds();
+    double nextTick = wallStart + 1.0;
+    long frames = 0;
+    while (Measure::WallSeconds() - wallStart < seconds && probe.State() == PLAYING)
+    {
+        if (Measure::WallSeconds() >= nextTick)
+        {
+            probe.Tick();
+            nextTick += 1.0;
+        }
+        probe.Step();
+        ++frames;
+    }
+    const double wall = Measure::WallSeconds() - wallStart;
+    probe.SetPacing(false);
+    return {static_cast<double>(frames) / wall, (Measure::ProcessCpuSeconds() - cpuStart) / wall};
+}
+}

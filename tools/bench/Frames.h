@@ -1,0 +1,47 @@
+#pragma once
+
+#include "GameProbe.h"
+
+#include <allegro5/allegro.h>
+
+#include <vector>
+
+// Frame costs and CPU shares of the running game, beside the drawing floor:
+// a loop that only clears, draws the full-screen background and flips.
+namespace Frames
+{
+struct Costs
+{
+    std::vector<double> updateUs; // CPU of the round update, this thread
+    std::vector<double> drawUs;   // CPU of drawing and flipping, every thread
+};
+
+// Takes the game from the title menu into the busiest round there is: the
+// hard recipe with 21 ingredients, all falling, 30 icons, after a pause and a
+// resume. The cook stands aside so that nothing is caught while timing.
+void EnterBusiestRound(GameProbe& probe);
+// Times frames of that round, unpaced, keeping every ingredient in play.
+Costs TimeBusiestFrames(GameProbe& probe, int frames);
+// CPU per frame of the floor loop, unpaced, in microseconds.
+std::vector<double> TimeFloorFrames(ALLEGRO_BITMAP* background, int frames);
+
+// Shares of one core (0..1) over a span of wall time, frames paced at 60 a second.
+double PacedFloorCpuShare(ALLEGRO_BITMAP* background, double seconds);
+struct Share
+{
+    double process;    // every thread of the process
+    double mainThread; // the game's own thread
+};
+// While the title menu waits for a key that comes after `seconds`.
+Share MenuWaitCpuShare(GameProbe& probe, double seconds);
+// Paced passes of whatever screen the game is on.
+double ScreenCpuShare(GameProbe& probe, double seconds);
+
+struct Pace
+{
+    double framesPerSecond;
+    double cpuShare;
+};
+// A running round, paced, with a tick every second.
+Pace PacedRound(GameProbe& probe, double seconds);
+}
