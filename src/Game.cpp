@@ -73,34 +73,27 @@ void Game::Step()
     UpdateAndDraw();
 }
 
+namespace
+{
+template <typename Handle>
+void Release(Handle*& handle, void (*destroy)(Handle*))
+{
+    if (handle != nullptr)
+    {
+        destroy(handle);
+        handle = nullptr;
+    }
+}
+}
+
 void Game::Shutdown()
 {
     // The music stream goes first: a process that ends with the stream still
     // attached can hang at exit.
-    if (m_music != nullptr)
-    {
-        al_destroy_audio_stream(m_music);
-        m_music = nullptr;
-    }
-    if (m_catchSound != nullptr)
-    {
-        al_destroy_sample(m_catchSound);
-        m_catchSound = nullptr;
-    }
-    if (m_timer != nullptr)
-    {
-        al_destroy_timer(m_timer);
-        m_timer = nullptr;
-    }
-    if (m_eventQueue != nullptr)
-    {
-        al_destroy_event_queue(m_eventQueue);
-        m_eventQueue = nullptr;
-    }
-    if (m_display != nullptr)
-    {
-        al_destroy_display(m_display);
-        m_display = nullptr;
-    }
+    Release(m_music, al_destroy_audio_stream);
+    Release(m_catchSound, al_destroy_sample);
+    Release(m_timer, al_destroy_timer);
+    Release(m_eventQueue, al_destroy_event_queue);
+    Release(m_display, al_destroy_display);
     // The fonts stay: the library releases them when the process exits.
 }

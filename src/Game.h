@@ -46,12 +46,6 @@ private:
 
     // Events and keys by state (GameEvents.cpp).
     void HandleEvent(const ALLEGRO_EVENT& event);
-    void HandlePlayingEvent(const ALLEGRO_EVENT& event);
-    void HandlePausedEvent(const ALLEGRO_EVENT& event);
-    void HandleRecipeEvent(const ALLEGRO_EVENT& event);
-    void HandleDifficultyEvent(const ALLEGRO_EVENT& event);
-    void HandleInstructionsEvent(const ALLEGRO_EVENT& event);
-    void HandleRoundOverEvent(const ALLEGRO_EVENT& event);
     void ChooseDifficulty(int difficulty);
     void MoveCook(int keycode);
     void ToggleSound();

@@ -10,6 +10,15 @@
 #include <malloc.h>
 #endif
 
+namespace
+{
+// The key of an event of that type, or 0 (no key has that code) for any other.
+int KeyOf(const ALLEGRO_EVENT& event, ALLEGRO_EVENT_TYPE type)
+{
+    return event.type == type ? event.keyboard.keycode : 0;
+}
+}
+
 void Game::HandleEvent(const ALLEGRO_EVENT& event)
 {
     if (event.type == ALLEGRO_EVENT_DISPLAY_RESIZE && event.display.source == m_display)
@@ -18,132 +27,77 @@ void Game::HandleEvent(const ALLEGRO_EVENT& event)
         al_acknowledge_resize(m_display);
         return;
     }
+    if (m_state == TITLE_MENU || m_state == QUIT || m_state == NOT_STARTED || m_state == 1)
+    {
+        return; // the title menu reads its own events; the others ignore them all
+    }
+    if (event.type == ALLEGRO_EVENT_DISPLAY_CLOSE)
+    {
+        m_state = QUIT;
+        return;
+    }
+    // Key-down events on the result screen only: a key held from the round
+    // repeats as character events, which must not skip the result.
+    const int key = KeyOf(event, m_state == ROUND_OVER ? ALLEGRO_EVENT_KEY_DOWN : ALLEGRO_EVENT_KEY_CHAR);
+    if (key == ALLEGRO_KEY_M)
+    {
+        ToggleSound();
+        return;
+    }
+
     switch (m_state)
     {
-    case PAUSED:
     case PLAYING:
-    case ROUND_OVER:
-    case SHOW_RECIPE:
-    case CHOOSE_DIFFICULTY:
-    case INSTRUCTIONS:
-        if (event.type == ALLEGRO_EVENT_DISPLAY_CLOSE)
+        if (event.type == ALLEGRO_EVENT_TIMER)
         {
-            m_state = QUIT;
-            return;
+            Tick(); // ticks count in this state only: every other screen stops the clock
+        }
+        else if (key == ALLEGRO_KEY_LEFT || key == ALLEGRO_KEY_RIGHT)
+        {
+            MoveCook(key);
+        }
+        else if (key == ALLEGRO_KEY_P)
+        {
+            m_state = PAUSED;
         }
         break;
-    default:
-        // The title menu reads its own events; the other states ignore them all.
-        return;
-    }
-
-    switch (m_state)
-    {
-    case PLAYING:
-        HandlePlayingEvent(event);
-        break;
     case PAUSED:
-        HandlePausedEvent(event);
+        if (key == ALLEGRO_KEY_P)
+        {
+            m_state = PLAYING;
+            SetActorVisible(SceneActor::PAUSE, false);
+        }
         break;
     case SHOW_RECIPE:
-        HandleRecipeEvent(event);
+        if (key == ALLEGRO_KEY_ENTER)
+        {
+            SetActorVisible(SceneActor::RECIPE, false);
+            m_state = PLAYING;
+        }
         break;
     case CHOOSE_DIFFICULTY:
-        HandleDifficultyEvent(event);
+        // The digits of the main row only: the keypad's have codes of their own.
+        if (key == ALLEGRO_KEY_1 || key == ALLEGRO_KEY_2 || key == ALLEGRO_KEY_3)
+        {
+            ChooseDifficulty(key - ALLEGRO_KEY_1);
+        }
         break;
     case INSTRUCTIONS:
-        HandleInstructionsEvent(event);
+        if (key == ALLEGRO_KEY_ESCAPE)
+        {
+            SetActorVisible(SceneActor::INSTRUCTION, false);
+            m_state = TITLE_MENU;
+        }
         break;
     case ROUND_OVER:
-        HandleRoundOverEvent(event);
-        break;
-    default:
-        break;
-    }
-}
-
-void Game::HandlePlayingEvent(const ALLEGRO_EVENT& event)
-{
-    if (event.type == ALLEGRO_EVENT_TIMER)
-    {
-        Tick();
-        return;
-    }
-    if (event.type != ALLEGRO_EVENT_KEY_CHAR)
-    {
-        return;
-    }
-    switch (event.keyboard.keycode)
-    {
-    case ALLEGRO_KEY_LEFT:
-    case ALLEGRO_KEY_RIGHT:
-        MoveCook(event.keyboard.keycode);
-        break;
-    case ALLEGRO_KEY_P:
-        m_state = PAUSED;
-        break;
-    case ALLEGRO_KEY_M:
-        ToggleSound();
-        break;
-    default:
-        break;
-    }
-}
-
-void Game::HandlePausedEvent(const ALLEGRO_EVENT& event)
-{
-    if (event.type != ALLEGRO_EVENT_KEY_CHAR)
-    {
-        return;
-    }
-    if (event.keyboard.keycode == ALLEGRO_KEY_P)
-    {
-        m_state = PLAYING;
-        SetActorVisible(SceneActor::PAUSE, false);
-    }
-    else if (event.keyboard.keycode == ALLEGRO_KEY_M)
-    {
-        ToggleSound();
-    }
-}
-
-void Game::HandleRecipeEvent(const ALLEGRO_EVENT& event)
-{
-    if (event.type != ALLEGRO_EVENT_KEY_CHAR)
-    {
-        return;
-    }
-    if (event.keyboard.keycode == ALLEGRO_KEY_ENTER)
-    {
-        SetActorVisible(SceneActor::RECIPE, false);
-        m_state = PLAYING;
-    }
-    else if (event.keyboard.keycode == ALLEGRO_KEY_M)
-    {
-        ToggleSound();
-    }
-}
-
-void Game::HandleDifficultyEvent(const ALLEGRO_EVENT& event)
-{
-    if (event.type != ALLEGRO_EVENT_KEY_CHAR)
-    {
-        return;
-    }
-    // The digits of the main row only: the keypad has key codes of its own.
-    switch (event.keyboard.keycode)
-    {
-    case ALLEGRO_KEY_1:
-        ChooseDifficulty(0);
-        break;
-    case ALLEGRO_KEY_2:
-        ChooseDifficulty(1);
-        break;
-    case ALLEGRO_KEY_3:
-        ChooseDifficulty(2);
-        break;
-    case ALLEGRO_KEY_M:
-        ToggleSound();
+        if (key == ALLEGRO_KEY_ENTER)
+        {
+            StartNewGame();
+        }
+        else if (key == ALLEGRO_KEY_ESCAPE)
+        {
+            m_state = QUIT;
+        }
         break;
     default:
         break;
@@ -156,47 +110,6 @@ void Game::ChooseDifficulty(int difficulty)
     m_difficulty = difficulty;
     ChooseRecipe();
     m_state = SHOW_RECIPE;
-}
-
-void Game::HandleInstructionsEvent(const ALLEGRO_EVENT& event)
-{
-    if (event.type != ALLEGRO_EVENT_KEY_CHAR)
-    {
-        return;
-    }
-    if (event.keyboard.keycode == ALLEGRO_KEY_ESCAPE)
-    {
-        SetActorVisible(SceneActor::INSTRUCTION, false);
-        m_state = TITLE_MENU;
-    }
-    else if (event.keyboard.keycode == ALLEGRO_KEY_M)
-    {
-        ToggleSound();
-    }
-}
-
-void Game::HandleRoundOverEvent(const ALLEGRO_EVENT& event)
-{
-    // Key-down, not character events: a key held from the round must not
-    // repeat its way through the result screen.
-    if (event.type != ALLEGRO_EVENT_KEY_DOWN)
-    {
-        return;
-    }
-    switch (event.keyboard.keycode)
-    {
-    case ALLEGRO_KEY_ENTER:
-        StartNewGame();
-        break;
-    case ALLEGRO_KEY_ESCAPE:
-        m_state = QUIT;
-        break;
-    case ALLEGRO_KEY_M:
-        ToggleSound();
-        break;
-    default:
-        break;
-    }
 }
 
 void Game::MoveCook(int keycode)

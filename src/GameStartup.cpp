@@ -53,15 +53,13 @@ bool Game::InitAllegro()
     auto fail = [this](const char* message) {
         std::fputs(message, stderr);
         Shutdown();
-        if (m_bigFont != nullptr)
+        for (ALLEGRO_FONT** font : {&m_bigFont, &m_font})
         {
-            al_destroy_font(m_bigFont);
-            m_bigFont = nullptr;
-        }
-        if (m_font != nullptr)
-        {
-            al_destroy_font(m_font);
-            m_font = nullptr;
+            if (*font != nullptr)
+            {
+                al_destroy_font(*font);
+                *font = nullptr;
+            }
         }
         return false;
     };
