@@ -1,0 +1,112 @@
+#include "support/GameFixture.h"
+
+#include <allegro5/allegro.h>
+
+#include <vector>
+
+// The one-second tick: the get-ready count, the clock, and the releases it drives.
+
+namespace
+{
+std::vector<int> VisibleIngredients(const GameProbe& probe)
+{
+    std::vector<int> visible;
+    for (int id : probe.Spawned())
+    {
+        if (probe.IsVisible(id))
+        {
+            visible.push_back(id);
+        }
+    }
+    return visible;
+}
+}
+
+TEST_F(GameTest, FourTicksCountDownThenEachMovesTheClockAndReleasesInSpawnOrder)
+{
+    m_probe->EnterRound(2);
+    for (int ready : {2, 1, 0, -1})
+    {
+        m_probe->StepTick();
+        EXPECT_EQ(m_probe->ReadyCount(), ready);
+        EXPECT_EQ(m_probe->Minutes(), 1);
+        EXPECT_EQ(m_probe->Seconds(), 0);
+        EXPECT_EQ(m_probe->NextRelease(), 1);
+        EXPECT_TRUE(VisibleIngredients(*m_probe).empty());
+    }
+    // One a tick, however many already fall.
+    const std::vector<int> spawned = m_probe->Spawned();
+    for (int released = 1; released <= static_cast<int>(spawned.size()); ++released)
+    {
+        m_probe->StepTick();
+        EXPECT_EQ(m_probe->Minutes(), 0);
+        EXPECT_EQ(m_probe->Seconds(), 60 - released);
+        EXPECT_EQ(VisibleIngredients(*m_probe), std::vector<int>(spawned.begin(), spawned.begin() + released));
+        EXPECT_EQ(m_probe->NextRelease(), released + 1);
+    }
+    // Nothing is left to release: the clock runs on alone.
+    m_probe->StepTick();
+    m_probe->StepTick();
+    EXPECT_EQ(m_probe->NextRelease(), static_cast<int>(spawned.size()) + 1);
+    EXPECT_EQ(VisibleIngredients(*m_probe), spawned);
+    EXPECT_EQ(m_probe->Seconds(), 60 - static_cast<int>(spawned.size()) - 2);
+}
+
+TEST_F(GameTest, TheWaitingQueueReleasesOneAFrameWhileFewerThanSixFall)
+{
+    m_probe->EnterRound(2);
+    m_probe->FinishGetReady();
+    const std::vector<int> ids = m_probe->Spawned();
+    m_probe->ParkAllIngredients(static_cast<int>(ids.size()) + 1);
+    // Three pass the bottom in this frame, in list order, while six fall high up.
+    for (int i = 0; i < 3; ++i)
+    {
+        m_probe->PlaceIngredient(ids[i], 0.0f, 600.0f, true);
+    }
+    for (int i = 3; i < 9; ++i)
+    {
+        m_probe->PlaceIngredient(ids[i], 0.0f, 100.0f, true);
+    }
+    m_probe->Step();
+    EXPECT_EQ(m_probe->WaitingCount(), 3);
+    for (int i = 0; i < 3; ++i)
+    {
+        EXPECT_FALSE(m_probe->IsVisible(ids[i]));
+        EXPECT_EQ(m_probe->Place(ids[i])->GetY(), 0.0f);
+    }
+
+    // Five fall: the first queued comes back, from the top, after the moves.
+    m_probe->PlaceIngredient(ids[3], 0.0f, 0.0f, false);
+    m_probe->Step();
+    EXPECT_TRUE(m_probe->IsVisible(ids[0]));
+    EXPECT_EQ(m_probe->Place(ids[0])->GetY(), 0.0f);
+    EXPECT_EQ(m_probe->WaitingCount(), 2);
+
+    // Six again: the queue waits.
+    m_probe->Step();
+    EXPECT_FALSE(m_probe->IsVisible(ids[1]));
+    EXPECT_EQ(m_probe->WaitingCount(), 2);
+
+    // Two leave, but only one a frame comes back.
+    m_probe->PlaceIngredient(ids[4], 0.0f, 0.0f, false);
+    m_probe->PlaceIngredient(ids[5], 0.0f, 0.0f, false);
+    m_probe->Step();
+    EXPECT_TRUE(m_probe->IsVisible(ids[1]));
+    EXPECT_FALSE(m_probe->IsVisible(ids[2]));
+    m_probe->Step();
+    EXPECT_TRUE(m_probe->IsVisible(ids[2]));
+    EXPECT_EQ(m_probe->WaitingCount(), 0);
+}
+
+TEST_F(GameTest, TwoTicksInOnePassAtOneSecondLeftStopTheClockAtZero)
+{
+    m_probe->EnterRound(0);
+    m_probe->FinishGetReady();
+    m_probe->SetClock(0, 1);
+    m_probe->Tick();
+    m_probe->Tick();
+    m_probe->Step();
+    EXPECT_EQ(m_probe->Minutes(), 0);
+    EXPECT_EQ(m_probe->Seconds(), 0);
+    EXPECT_EQ(m_probe->State(), ROUND_OVER);
+}

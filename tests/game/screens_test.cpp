@@ -1,0 +1,133 @@
+#include "support/GameFixture.h"
+
+#include "content/SceneActors.h"
+
+#include <allegro5/allegro.h>
+
+#include <cstdlib>
+#include <tuple>
+#include <utility>
+#include <vector>
+
+// What every screen shares: the sound switch, its picture, and a stopped clock.
+
+namespace
+{
+using FixtureArt::SOUND_OFF;
+using FixtureArt::SOUND_ON;
+
+// The picture at (100, 300) of each screen but the title menu.
+Rgba PictureOf(int state, int recipe)
+{
+    switch (state)
+    {
+    case INSTRUCTIONS:
+        return FixtureArt::INSTRUCTIONS;
+    case CHOOSE_DIFFICULTY:
+        return FixtureArt::DIFFICULTY;
+    case SHOW_RECIPE:
+        return FixtureArt::RecipeCard(recipe);
+    case ROUND_OVER:
+        return FixtureArt::GAME_OVER;
+    default:
+        return FixtureArt::BACKGROUND; // the get-ready count and the pause
+    }
+}
+
+// Everything a timer event could move: clock, ready count, next release, and
+// each ingredient's visibility and height.
+using RoundSnapshot = std::tuple<int, int, int, int, std::vector<std::pair<bool, float>>>;
+
+RoundSnapshot Snapshot(const GameProbe& probe)
+{
+    std::vector<std::pair<bool, float>> ingredients;
+    for (int id : probe.Spawned())
+    {
+        ingredients.emplace_back(probe.IsVisible(id), probe.Place(id)->GetY());
+    }
+    return {probe.Minutes(), probe.Seconds(), probe.ReadyCount(), probe.NextRelease(), ingredients};
+}
+}
+
+class EveryScreen : public GameTest, public ::testing::WithParamInterface<int>
+{
+};
+
+TEST_P(EveryScreen, MSwitchesTheGameSoundAndItsIconButNotTheMenus)
+{
+    const int state = GetParam();
+    std::srand(1);
+    const int recipe = std::rand() % 3; // the first draw picks the recipe
+    std::srand(1);
+    GoTo(state);
+    for (bool on : {false, true})
+    {
+        // The result screen answers key-downs, every other screen characters.
+        state == ROUND_OVER ? m_probe->KeyDown(ALLEGRO_KEY_M) : m_probe->Char(ALLEGRO_KEY_M);
+        StepAndCapture();
+        EXPECT_EQ(m_probe->State(), state);
+        EXPECT_EQ(m_probe->SoundOn(), on);
+        EXPECT_EQ(m_probe->MusicPlaying(), on);
+        EXPECT_EQ(Shown(SceneActor::SOUND), on ? SOUND_ON : SOUND_OFF);
+        EXPECT_TRUE(m_probe->MenuSoundOn());
+        EXPECT_EQ(MenuIconShown(), SOUND_ON);
+
+        EXPECT_EQ(Pixel(100, 300), PictureOf(state, recipe));
+        // The result screen has no icon, and the pause strip covers it.
+        if (state != ROUND_OVER && state != PAUSED)
+        {
+            EXPECT_EQ(Pixel(730, 30), on ? SOUND_ON : SOUND_OFF);
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Screens, EveryScreen,
+                         ::testing::Values(INSTRUCTIONS, CHOOSE_DIFFICULTY, SHOW_RECIPE, PLAYING, PAUSED, ROUND_OVER));
+
+class ScreensWithoutClock : public GameTest, public ::testing::WithParamInterface<int>
+{
+};
+
+TEST_P(ScreensWithoutClock, DropTimerEvents)
+{
+    GoTo(GetParam());
+    const RoundSnapshot before = Snapshot(*m_probe);
+    m_probe->Tick();
+    m_probe->Tick();
+    m_probe->Step();
+    m_probe->StepTick();
+    EXPECT_EQ(Snapshot(*m_probe), before);
+    EXPECT_EQ(m_probe->State(), GetParam());
+}
+
+INSTANTIATE_TEST_SUITE_P(Screens, ScreensWithoutClock,
+                         ::testing::Values(INSTRUCTIONS, CHOOSE_DIFFICULTY, SHOW_RECIPE, PAUSED, ROUND_OVER));
+
+TEST_F(GameTest, TheMenuIconKeepsTheMenusOwnSwitch)
+{
+    m_probe->StepChar(ALLEGRO_KEY_I);
+    m_probe->StepChar(ALLEGRO_KEY_M);
+    ASSERT_FALSE(m_probe->MusicPlaying());
+
+    // Back on the menu, whose icon still shows on; M there turns it off while it
+    // switches the game's music back on.
+    Capture([this] { m_probe->StepIntoTitleMenu(ALLEGRO_KEY_ESCAPE, ALLEGRO_KEY_M); });
+    EXPECT_EQ(Pixel(100, 300), FixtureArt::MENU);
+    EXPECT_EQ(Pixel(730, 30), SOUND_ON);
+    EXPECT_EQ(m_probe->State(), TITLE_MENU);
+    EXPECT_TRUE(m_probe->SoundOn());
+    EXPECT_TRUE(m_probe->MusicPlaying());
+    EXPECT_EQ(Shown(SceneActor::SOUND), SOUND_ON);
+    EXPECT_FALSE(m_probe->MenuSoundOn());
+    EXPECT_EQ(MenuIconShown(), SOUND_OFF);
+
+    // The menu shows again with its icon off; M there flips both switches again,
+    // so they stay apart.
+    Capture([this] { m_probe->StepChar(ALLEGRO_KEY_M); });
+    EXPECT_EQ(Pixel(730, 30), SOUND_OFF);
+    EXPECT_FALSE(m_probe->SoundOn());
+    EXPECT_FALSE(m_probe->MusicPlaying());
+    EXPECT_TRUE(m_probe->MenuSoundOn());
+    EXPECT_EQ(MenuIconShown(), SOUND_ON);
+    EXPECT_EQ(Shown(SceneActor::SOUND), SOUND_OFF);
+}
