@@ -77,6 +77,7 @@ void WriteAssets(const std::string& root)
     WriteSolidPng(sprites + "Menu.png", 800, 600, ToColour(MENU));
     WriteSolidPng(sprites + "SoundOn.png", 40, 40, ToColour(SOUND_ON));
     WriteSolidPng(sprites + "SoundOff.png", 40, 40, ToColour(SOUND_OFF));
+    WriteSolidPng(sprites + "Icone.png", 64, 64, ToColour(MENU)); // the window's, never drawn
     for (std::size_t i = 0; i < RECIPE_CARDS.size(); ++i)
     {
         WriteSolidPng(sprites + RECIPE_CARDS[i] + ".png", 800, 600, ToColour(RecipeCard(static_cast<int>(i))));
