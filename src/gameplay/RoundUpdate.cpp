@@ -90,13 +90,12 @@ bool Game::Collides(std::shared_ptr<Actor> a, std::shared_ptr<Actor> b) const
     const auto* lookB = b->GetComponent<DrawableComponent>();
     const auto* placeA = a->GetComponent<TransformableComponent>();
     const auto* placeB = b->GetComponent<TransformableComponent>();
-    // Without a picture there is nothing to touch: an actor whose sprite did
-    // not load can never be caught.
-    if (lookA == nullptr || lookB == nullptr || placeA == nullptr || placeB == nullptr || lookA->GetBitmap() == nullptr ||
-        lookB->GetBitmap() == nullptr)
+    if (lookA == nullptr || lookB == nullptr || placeA == nullptr || placeB == nullptr)
     {
         return false;
     }
+    // A sprite that did not load measures 0 × 0: its empty rectangle overlaps
+    // nothing, so such an ingredient can never be caught.
     const int leftA = static_cast<int>(placeA->GetX());
     const int topA = static_cast<int>(placeA->GetY());
     const int leftB = static_cast<int>(placeB->GetX());
