@@ -6,5 +6,5 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 scripts/setup.sh --tests
-scripts/build.sh build > /dev/null
-ALSOFT_DRIVERS=null xvfb-run -a -s "-screen 0 1024x768x24" build/tools/bench/fornalina-bench "$@"
+scripts/build.sh build -DFORNALINA_BUILD_TOOLS=ON > /dev/null
+ALSOFT_DRIVERS=null xvfb-run -a -s "-noreset -screen 0 1024x768x24" build/tools/bench/fornalina-bench "$@"

@@ -5,8 +5,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 scripts/setup.sh --tests
-scripts/build.sh build
+scripts/build.sh build -DFORNALINA_BUILD_TOOLS=ON
 folder="${1:-docs/screenshots}"
 mkdir -p "$folder"
-ALSOFT_DRIVERS=null xvfb-run -a -s "-screen 0 1024x768x24" \
+ALSOFT_DRIVERS=null xvfb-run -a -s "-noreset -screen 0 1024x768x24" \
     build/tools/screenshots/fornalina-screenshots "$folder" "${2:-}"

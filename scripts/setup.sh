@@ -1,25 +1,54 @@
 #!/usr/bin/env bash
-# Installs, from the distribution's packages, what building and playing need, and
-# with --tests also what the tests need. Does nothing, quietly, when all is there.
+# Installs, from the distribution's packages (Debian or Ubuntu), what building
+# and playing need, and with --tests also what the tests need. What is already
+# there counts, wherever it came from: commands on PATH and pkg-config modules
+# are looked for first. Quiet when nothing is missing. Where it cannot install
+# (no apt-get, or neither root nor sudo), it names what is missing and fails.
 set -euo pipefail
 
-packages=(build-essential cmake pkg-config
-          liballegro5-dev liballegro-image5-dev liballegro-ttf5-dev
-          liballegro-audio5-dev liballegro-acodec5-dev)
-if [[ "${1:-}" == "--tests" ]]; then
-    packages+=(libgtest-dev xvfb xauth)
-fi
-
 missing=()
-for package in "${packages[@]}"; do
-    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
-        missing+=("$package")
-    fi
-done
+# need PACKAGE CHECK...: PACKAGE is missing unless the CHECK command succeeds.
+need() {
+    local package=$1
+    shift
+    "$@" > /dev/null 2>&1 || missing+=("$package")
+}
+has_command() { command -v "$1"; }
+has_module() { command -v pkg-config && pkg-config --exists "$1"; }
+
+need build-essential has_command c++
+need build-essential has_command make
+need cmake has_command cmake
+need pkg-config has_command pkg-config
+need liballegro5-dev has_module allegro-5
+need liballegro-image5-dev has_module allegro_image-5
+need liballegro-ttf5-dev has_module allegro_ttf-5
+need liballegro-audio5-dev has_module allegro_audio-5
+need liballegro-acodec5-dev has_module allegro_acodec-5
+if [[ "${1:-}" == "--tests" ]]; then
+    need libgtest-dev has_module gtest_main
+    need xvfb has_command xvfb-run
+    need xauth has_command xauth
+fi
 [[ ${#missing[@]} -eq 0 ]] && exit 0
 
+# A package may be listed twice (two commands of build-essential).
+mapfile -t missing < <(printf '%s\n' "${missing[@]}" | awk '!seen[$0]++')
+
+if ! command -v apt-get > /dev/null; then
+    echo "Missing: ${missing[*]}" >&2
+    echo "Install them (or what your system calls them) with its package manager." >&2
+    exit 1
+fi
 sudo=()
-[[ "$(id -u)" -ne 0 ]] && sudo=(sudo)
+if [[ "$(id -u)" -ne 0 ]]; then
+    if ! command -v sudo > /dev/null; then
+        echo "Missing: ${missing[*]}" >&2
+        echo "As root, run: apt-get install ${missing[*]}" >&2
+        exit 1
+    fi
+    sudo=(sudo)
+fi
 echo "Installing: ${missing[*]}"
 "${sudo[@]}" apt-get update -qq
 "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}" > /dev/null

@@ -8,6 +8,9 @@ namespace fs = std::filesystem;
 #ifndef FORNALINA_DATA_DIR
 #define FORNALINA_DATA_DIR ""
 #endif
+#ifndef FORNALINA_SOURCE_DIR
+#define FORNALINA_SOURCE_DIR ""
+#endif
 
 std::string FindAssetsRoot(const std::vector<std::string>& candidates)
 {
@@ -34,6 +37,7 @@ std::vector<std::string> AssetsRootCandidates()
         candidates.push_back((folder.parent_path() / "share" / "fornalina").string());
     }
     candidates.push_back(FORNALINA_DATA_DIR);
+    candidates.push_back(FORNALINA_SOURCE_DIR);
     return candidates;
 }
 

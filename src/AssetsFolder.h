@@ -11,8 +11,9 @@
 std::string FindAssetsRoot(const std::vector<std::string>& candidates);
 
 // Where to look, in order: the working directory, the executable's folder, the
-// data folder beside an installed executable (../share/fornalina), and the data
-// folder chosen at build time.
+// data folder beside an installed executable (../share/fornalina), the data
+// folder chosen at build time, and last the source tree the game was built
+// from, so that a game built but not installed starts from any folder.
 std::vector<std::string> AssetsRootCandidates();
 
 // Moves the working directory to the first candidate holding Assets/; leaves it

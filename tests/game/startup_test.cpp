@@ -1,18 +1,11 @@
+#include "support/GameProcess.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
 
-#include <fcntl.h>
-#include <spawn.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
 #include <filesystem>
 #include <ostream>
 #include <string>
-#include <vector>
-
-extern char** environ;
 
 // The built game started where it cannot start: one message, nothing else, exit 0.
 
@@ -39,59 +32,6 @@ const FailedStart FAILED_STARTS[] = {
     {"NoMusic", "Music/Fornalina.ogg", true, "Falha ao carregar audio.\n"},
     {"NoDisplay", nullptr, false, "Falha ao criar janela.\n"},
 };
-
-struct Outcome
-{
-    int status = -1; // the exit status; 137 when timeout(1) had to kill it
-    std::string errors;
-};
-
-// Runs the game in folder, under timeout(1) so that a hang fails the test instead
-// of stalling it, and returns all it wrote on standard error, byte for byte.
-Outcome RunGame(const std::string& folder, bool withDisplay)
-{
-    std::vector<char*> environment;
-    for (char** variable = environ; *variable != nullptr; ++variable)
-    {
-        const std::string entry = *variable;
-        if (withDisplay || (entry.rfind("DISPLAY=", 0) != 0 && entry.rfind("WAYLAND_DISPLAY=", 0) != 0))
-        {
-            environment.push_back(*variable);
-        }
-    }
-    environment.push_back(nullptr);
-
-    Outcome outcome;
-    int errors[2];
-    if (pipe2(errors, O_CLOEXEC) != 0)
-    {
-        return outcome;
-    }
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addchdir_np(&actions, folder.c_str());
-    posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
-    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
-    posix_spawn_file_actions_adddup2(&actions, errors[1], STDERR_FILENO);
-    const char* const arguments[] = {"timeout", "-s", "KILL", "60", FORNALINA_BINARY, nullptr};
-    pid_t child = 0;
-    const int spawned = posix_spawnp(&child, "timeout", &actions, nullptr, const_cast<char* const*>(arguments),
-                                     environment.data());
-    posix_spawn_file_actions_destroy(&actions);
-    close(errors[1]);
-    char buffer[4096];
-    for (ssize_t count; spawned == 0 && (count = read(errors[0], buffer, sizeof buffer)) > 0;)
-    {
-        outcome.errors.append(buffer, static_cast<std::size_t>(count));
-    }
-    close(errors[0]);
-    int status = 0;
-    if (spawned == 0 && waitpid(child, &status, 0) == child && WIFEXITED(status))
-    {
-        outcome.status = WEXITSTATUS(status);
-    }
-    return outcome;
-}
 }
 
 class FailedStartTest : public ::testing::TestWithParam<FailedStart>
@@ -115,9 +55,16 @@ TEST_P(FailedStartTest, WritesItsMessageOnceAndExitsWithZero)
         ASSERT_TRUE(fs::remove(dir.File("Assets/") + start.missing)) << start.missing;
     }
 
-    const Outcome outcome = RunGame(dir.Path(), start.withDisplay);
-    EXPECT_EQ(outcome.status, 0);
-    EXPECT_EQ(outcome.errors, std::string(start.message));
+    GameProcess::Options options;
+    options.folder = dir.Path();
+    if (!start.withDisplay)
+    {
+        options.unset = {"DISPLAY", "WAYLAND_DISPLAY"};
+    }
+    GameProcess game(FORNALINA_BINARY, options);
+    ASSERT_TRUE(game.WaitForExit(20.0)) << "still running after 20 s";
+    EXPECT_EQ(game.ExitStatus(), 0);
+    EXPECT_EQ(game.Errors(), std::string(start.message));
 }
 
 INSTANTIATE_TEST_SUITE_P(Assets, FailedStartTest, ::testing::ValuesIn(FAILED_STARTS),

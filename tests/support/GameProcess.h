@@ -1,0 +1,51 @@
+#pragma once
+
+#include <sys/types.h>
+
+#include <string>
+#include <vector>
+
+// The built game run as a child process, as a player or a launcher starts it.
+class GameProcess
+{
+public:
+    struct Options
+    {
+        std::string folder = ".";            // working folder
+        std::vector<std::string> arguments;  // after the program's name
+        std::vector<std::string> unset;      // environment variables taken away
+        std::vector<std::string> set;        // "NAME=value" added or replaced
+    };
+
+    GameProcess(const std::string& program, const Options& options);
+    // Kills the game if it still runs.
+    ~GameProcess();
+    GameProcess(const GameProcess&) = delete;
+    GameProcess& operator=(const GameProcess&) = delete;
+
+    pid_t Pid() const { return m_pid; }
+    // Waits up to seconds for the game to end; true when it has.
+    bool WaitForExit(double seconds);
+    // Kills the game and waits for it.
+    void Kill();
+    // After the end: the exit status, or -1 when a signal ended it.
+    int ExitStatus() const;
+    // The signal that ended it, or 0.
+    int Signal() const;
+    // Everything written on standard error so far (all of it after the end).
+    const std::string& Errors();
+
+private:
+    void ReadErrors(bool untilEnd);
+
+    pid_t m_pid = -1;
+    int m_errors = -1;
+    int m_status = 0;
+    bool m_ended = false;
+    std::string m_text;
+};
+
+// Waits up to seconds until the process pid shows a window of that title on
+// the X display named by DISPLAY, with a picture drawn in it (not all black);
+// true when it does.
+bool WaitForPicture(pid_t pid, const std::string& title, double seconds);
