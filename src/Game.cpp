@@ -18,6 +18,7 @@ void Game::Run()
     }
     if (!Start())
     {
+        m_exitStatus = 1;
         return;
     }
     while (!IsOver())
@@ -61,7 +62,18 @@ bool Game::IsOver() const
     return m_state == QUIT;
 }
 
+int Game::ExitStatus() const
+{
+    return m_exitStatus;
+}
+
 void Game::Step()
+{
+    HandleWaitingEvents();
+    UpdateAndDraw();
+}
+
+void Game::HandleWaitingEvents()
 {
     // The queue is not empty, so al_wait_for_event takes the next event at once.
     while (!al_is_event_queue_empty(m_eventQueue))
@@ -70,7 +82,6 @@ void Game::Step()
         al_wait_for_event(m_eventQueue, &event);
         HandleEvent(event);
     }
-    UpdateAndDraw();
 }
 
 namespace

@@ -7,6 +7,7 @@
 #include "componentsystem/drawingsystem.h"
 #include "containers/LinkedList.h"
 #include "content/IngredientRecord.h"
+#include "gameplay/UpdateClock.h"
 
 #include <allegro5/allegro.h>
 #include <allegro5/allegro_audio.h>
@@ -33,6 +34,9 @@ public:
     void Run();
     // True once the state is QUIT.
     bool IsOver() const;
+    // What the process should exit with after Run: 0 after a normal quit, 1
+    // when the game could not start.
+    int ExitStatus() const;
     // One pass of the main loop: handle every waiting event, then one frame.
     void Step();
 
@@ -44,11 +48,15 @@ private:
     bool InitAllegro();
     void Shutdown();
 
+    // The two halves of Step: every event already waiting, then one frame.
+    void HandleWaitingEvents();
+
     // Events and keys by state (GameEvents.cpp).
     void HandleEvent(const ALLEGRO_EVENT& event);
     void ChooseDifficulty(int difficulty);
     void MoveCook(int keycode);
     void ToggleSound();
+    void StartRound();
     void StartNewGame();
     void RunTitleMenu();
 
@@ -65,9 +73,11 @@ private:
     bool FindIngredient(const std::string& name, IngredientRecord& record) const;
     void ReleaseNextIngredient();
     void ReleaseWaitingIngredient();
+    bool RunRoundUpdates();
     void UpdateRound();
     void CatchIngredient(const std::shared_ptr<Actor>& ingredient, int id);
     void RecycleIngredient(const std::shared_ptr<Actor>& ingredient);
+    void PlaceInRandomColumn(const std::shared_ptr<Actor>& ingredient);
     bool Collides(std::shared_ptr<Actor> a, std::shared_ptr<Actor> b) const;
     void Tick();
     bool RoundHasEnded() const;
@@ -106,4 +116,7 @@ private:
     bool m_soundOn = true;
     int m_nextRelease = 1;
     FramePacer m_framePacer;
+    UpdateClock m_updateClock;
+    double m_roundStartTime = 0.0; // timer events older than this belong to the recipe screen
+    int m_exitStatus = 0;
 };

@@ -39,6 +39,8 @@ void Game::HandleEvent(const ALLEGRO_EVENT& event)
     // Key-down events on the result screen only: a key held from the round
     // repeats as character events, which must not skip the result.
     const int key = KeyOf(event, m_state == ROUND_OVER ? ALLEGRO_EVENT_KEY_DOWN : ALLEGRO_EVENT_KEY_CHAR);
+    // A held key repeats as character events: a switch such as P acts once per press.
+    const bool repeated = event.type == ALLEGRO_EVENT_KEY_CHAR && event.keyboard.repeat;
     if (key == ALLEGRO_KEY_M)
     {
         ToggleSound();
@@ -48,21 +50,23 @@ void Game::HandleEvent(const ALLEGRO_EVENT& event)
     switch (m_state)
     {
     case PLAYING:
-        if (event.type == ALLEGRO_EVENT_TIMER)
+        // Ticks count in this state only: every other screen stops the clock. A
+        // tick of the timer's run before the round started is not the round's.
+        if (event.type == ALLEGRO_EVENT_TIMER && event.any.timestamp >= m_roundStartTime)
         {
-            Tick(); // ticks count in this state only: every other screen stops the clock
+            Tick();
         }
         else if (key == ALLEGRO_KEY_LEFT || key == ALLEGRO_KEY_RIGHT)
         {
             MoveCook(key);
         }
-        else if (key == ALLEGRO_KEY_P)
+        else if (key == ALLEGRO_KEY_P && !repeated)
         {
             m_state = PAUSED;
         }
         break;
     case PAUSED:
-        if (key == ALLEGRO_KEY_P)
+        if (key == ALLEGRO_KEY_P && !repeated)
         {
             m_state = PLAYING;
             SetActorVisible(SceneActor::PAUSE, false);
@@ -71,8 +75,7 @@ void Game::HandleEvent(const ALLEGRO_EVENT& event)
     case SHOW_RECIPE:
         if (key == ALLEGRO_KEY_ENTER)
         {
-            SetActorVisible(SceneActor::RECIPE, false);
-            m_state = PLAYING;
+            StartRound();
         }
         break;
     case CHOOSE_DIFFICULTY:
@@ -110,6 +113,17 @@ void Game::ChooseDifficulty(int difficulty)
     m_difficulty = difficulty;
     ChooseRecipe();
     m_state = SHOW_RECIPE;
+}
+
+void Game::StartRound()
+{
+    SetActorVisible(SceneActor::RECIPE, false);
+    m_state = PLAYING;
+    // The timer starts its run anew, so that the first digit of the count shows
+    // for a whole second like the others.
+    al_stop_timer(m_timer);
+    al_start_timer(m_timer);
+    m_roundStartTime = al_get_time();
 }
 
 void Game::MoveCook(int keycode)
@@ -161,6 +175,7 @@ void Game::StartNewGame()
 
 void Game::RunTitleMenu()
 {
+    m_titleMenu.ShowSound(m_soundOn);
     switch (m_titleMenu.Show(m_eventQueue))
     {
     case MENU_QUIT:

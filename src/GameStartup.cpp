@@ -1,5 +1,6 @@
 #include "Game.h"
 
+#include "ConsoleText.h"
 #include "componentsystem/BitmapFile.h"
 
 #include <allegro5/allegro_acodec.h>
@@ -51,7 +52,7 @@ bool Game::InitAllegro()
     // Reports the failure and releases what the earlier steps created, fonts
     // included: nothing of a failed start-up is left behind.
     auto fail = [this](const char* message) {
-        std::fputs(message, stderr);
+        WriteFailureMessage(message);
         Shutdown();
         for (ALLEGRO_FONT** font : {&m_bigFont, &m_font})
         {
@@ -92,7 +93,9 @@ bool Game::InitAllegro()
     // Vsync spares the frame pacer its sleep where the driver honours it. The
     // window may be resized or maximised: frames scale to fit it.
     al_set_new_display_option(ALLEGRO_VSYNC, 1, ALLEGRO_SUGGEST);
-    al_set_new_display_flags(ALLEGRO_WINDOWED | ALLEGRO_RESIZABLE);
+    // Expose events let the title menu, which draws only when something changes,
+    // draw itself again when its window comes back into view.
+    al_set_new_display_flags(ALLEGRO_WINDOWED | ALLEGRO_RESIZABLE | ALLEGRO_GENERATE_EXPOSE_EVENTS);
     m_display = al_create_display(800, 600);
     if (m_display == nullptr)
     {
@@ -103,6 +106,8 @@ bool Game::InitAllegro()
     {
         return fail(QUEUE_FAILED);
     }
+    // At once: a window closed while the game loads must still end it.
+    al_register_event_source(m_eventQueue, al_get_display_event_source(m_display));
     al_init_font_addon();
     if (!al_init_ttf_addon())
     {
@@ -136,7 +141,6 @@ bool Game::InitAllegro()
 
     al_set_window_title(m_display, "Fornalina");
     SetWindowIcon(m_display);
-    al_register_event_source(m_eventQueue, al_get_display_event_source(m_display));
     al_register_event_source(m_eventQueue, al_get_timer_event_source(m_timer));
     al_register_event_source(m_eventQueue, al_get_keyboard_event_source());
     return true;

@@ -36,6 +36,13 @@ void TitleMenu::Setup()
     m_drawingSystem.Add(sound);
 }
 
+void TitleMenu::ShowSound(bool on)
+{
+    m_soundOn = on;
+    auto* icon = m_actorManager.GetActor(MENU_SOUND_ICON)->GetComponent<DrawableComponent>();
+    m_soundOn ? icon->ShowFirst() : icon->ShowSecond();
+}
+
 int TitleMenu::Show(ALLEGRO_EVENT_QUEUE* queue)
 {
     Draw();
@@ -68,6 +75,12 @@ int TitleMenu::WaitForChoice(ALLEGRO_EVENT_QUEUE* queue)
             Draw();
             continue;
         }
+        if (event.type == ALLEGRO_EVENT_DISPLAY_EXPOSE || event.type == ALLEGRO_EVENT_DISPLAY_SWITCH_IN)
+        {
+            // Without a compositor a window that was hidden comes back blank.
+            Draw();
+            continue;
+        }
         if (event.type != ALLEGRO_EVENT_KEY_CHAR)
         {
             continue;
@@ -76,13 +89,13 @@ int TitleMenu::WaitForChoice(ALLEGRO_EVENT_QUEUE* queue)
         {
         case ALLEGRO_KEY_I:
             return MENU_INSTRUCTIONS;
-        case ALLEGRO_KEY_M: {
-            m_soundOn = !m_soundOn;
-            auto* icon = m_actorManager.GetActor(MENU_SOUND_ICON)->GetComponent<DrawableComponent>();
-            m_soundOn ? icon->ShowFirst() : icon->ShowSecond();
-            return MENU_TOGGLE_SOUND;
-        }
+        case ALLEGRO_KEY_M:
+            return MENU_TOGGLE_SOUND; // the game switches; the next Show shows it
         case ALLEGRO_KEY_ESCAPE:
+            if (event.keyboard.repeat)
+            {
+                break;
+            }
             return MENU_QUIT;
         case ALLEGRO_KEY_ENTER:
             return MENU_PLAY;

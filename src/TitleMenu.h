@@ -21,11 +21,14 @@ class TitleMenu
 public:
     // Builds the two actors; once, after the library is up.
     void Setup();
+    // The sound icon shows the music on or off: the game's one switch.
+    void ShowSound(bool on);
     // Draws the menu once, then waits for the player's choice.
     int Show(ALLEGRO_EVENT_QUEUE* queue);
     // Sleeps on the queue until ENTER, I, ESCAPE, M or a close arrives; every
-    // other event it takes is dropped, but a resized window is drawn again.
-    // M also switches the menu's sound icon.
+    // other event it takes is dropped, but the menu is drawn again when its
+    // window is resized, uncovered or regains the focus. ESCAPE repeated by a
+    // held key is dropped too: it was pressed on the screen before.
     int WaitForChoice(ALLEGRO_EVENT_QUEUE* queue);
 
 private:

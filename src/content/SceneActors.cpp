@@ -37,8 +37,8 @@ void Game::CreateSceneActors()
 {
     m_readyCount = 3;
     m_nextRelease = 1;
-    m_soundOn = true;
-    al_set_audio_stream_playing(m_music, true);
+    // The player's music choice holds for the whole session, new games included.
+    al_set_audio_stream_playing(m_music, m_soundOn);
     m_minutes = 1;
     m_seconds = 0;
 
@@ -63,6 +63,10 @@ void Game::CreateSceneActors()
 
         actors[i]->AddComponent(look);
         actors[i]->AddComponent(place);
+    }
+    if (!m_soundOn)
+    {
+        actors[SceneActor::SOUND - 1]->GetComponent<DrawableComponent>()->ShowSecond();
     }
     for (const auto& actor : actors)
     {

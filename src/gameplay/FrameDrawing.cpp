@@ -9,6 +9,10 @@
 
 void Game::UpdateAndDraw()
 {
+    if (m_state != PLAYING || m_readyCount >= 0)
+    {
+        m_updateClock.Stop(); // the round is not running: its time stands still
+    }
     switch (m_state)
     {
     case PAUSED:
@@ -23,8 +27,7 @@ void Game::UpdateAndDraw()
             DrawGetReadyFrame();
             break;
         }
-        UpdateRound();
-        if (RoundHasEnded())
+        if (!RunRoundUpdates())
         {
             m_state = ROUND_OVER; // this frame is not shown
             break;
@@ -46,6 +49,22 @@ void Game::UpdateAndDraw()
     default:
         break; // QUIT and the unused values draw nothing
     }
+}
+
+bool Game::RunRoundUpdates()
+{
+    // Movement is counted in steps of 1/60 s of real time, not in frames, so
+    // that slow frames do not slow the round down.
+    const int steps = m_updateClock.StepsOwed();
+    for (int step = 0; step < steps; ++step)
+    {
+        UpdateRound();
+        if (RoundHasEnded())
+        {
+            return false;
+        }
+    }
+    return !RoundHasEnded();
 }
 
 void Game::DrawPausedFrame()

@@ -79,7 +79,7 @@ void Game::RecycleIngredient(const std::shared_ptr<Actor>& ingredient)
 {
     auto* place = ingredient->GetComponent<TransformableComponent>();
     place->SetY(0.0f);
-    place->SetX(static_cast<float>(std::rand() % 800));
+    PlaceInRandomColumn(ingredient);
     place->SetVisible(false);
     m_waitingIngredients.Insert(ingredient);
 }

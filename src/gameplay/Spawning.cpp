@@ -4,6 +4,7 @@
 #include "componentsystem/PontuationComponent.h"
 #include "componentsystem/SpeedComponent.h"
 #include "componentsystem/TransformableComponent.h"
+#include "gameplay/RoundRules.h"
 
 #include <cstdlib>
 
@@ -14,8 +15,9 @@ void Game::SpawnIngredient(const std::string& name, const bool& inRecipe)
     {
         return; // not an ingredient of the catalogue: nothing to build
     }
-    record.x = std::rand() % 800;
     const int id = CreateIngredientActor(record);
+    // The column depends on the picture's width, known once it is loaded.
+    PlaceInRandomColumn(m_actorManager.GetActor(static_cast<ActorId>(id)));
     m_spawnedIngredients.Insert(id);
     if (inRecipe)
     {
@@ -49,6 +51,13 @@ std::shared_ptr<Actor> Game::BuildActor(const IngredientRecord& record)
     actor->AddComponent(points);
     actor->AddComponent(speed);
     return actor;
+}
+
+void Game::PlaceInRandomColumn(const std::shared_ptr<Actor>& ingredient)
+{
+    const int width = ingredient->GetComponent<DrawableComponent>()->GetWidth();
+    const int column = RoundRules::SpawnColumn(std::rand(), width);
+    ingredient->GetComponent<TransformableComponent>()->SetX(static_cast<float>(column));
 }
 
 void Game::ReleaseNextIngredient()

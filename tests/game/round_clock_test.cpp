@@ -110,3 +110,72 @@ TEST_F(GameTest, TwoTicksInOnePassAtOneSecondLeftStopTheClockAtZero)
     EXPECT_EQ(m_probe->Seconds(), 0);
     EXPECT_EQ(m_probe->State(), ROUND_OVER);
 }
+
+TEST_F(GameTest, TheFirstDigitOfTheCountShowsForAWholeSecond)
+{
+    GoTo(SHOW_RECIPE);
+    // A tick queued behind ENTER, from before the round began, is not the round's.
+    m_probe->Char(ALLEGRO_KEY_ENTER);
+    m_probe->Tick();
+    m_probe->Step();
+    ASSERT_EQ(m_probe->State(), PLAYING);
+    EXPECT_EQ(m_probe->ReadyCount(), 3);
+
+    // The same with the game's own timer: the player leaves the recipe 0.4 s
+    // after one of its ticks, and the "3" still shows for a whole second.
+    m_probe->SetState(SHOW_RECIPE);
+    m_probe->UseRealTimer();
+    m_probe->SetPacing(true);
+    const long count = m_probe->TimerCount();
+    const double waitStart = al_get_time();
+    while (m_probe->TimerCount() == count && al_get_time() - waitStart < 3.0)
+    {
+        m_probe->Step();
+    }
+    const double tick = al_get_time();
+    while (al_get_time() - tick < 0.4)
+    {
+        m_probe->Step();
+    }
+    m_probe->StepChar(ALLEGRO_KEY_ENTER);
+    const double entered = al_get_time();
+    while (m_probe->ReadyCount() == 3 && al_get_time() - entered < 3.0)
+    {
+        m_probe->Step();
+    }
+    EXPECT_EQ(m_probe->ReadyCount(), 2);
+    EXPECT_GE(al_get_time() - entered, 0.95);
+}
+
+TEST_F(GameTest, TheRoundKeepsItsSpeedWhenFramesComeSlowlyOrStall)
+{
+    m_probe->EnterRound(2); // hard: 1 px a step, 60 px a second
+    m_probe->FinishGetReady();
+    const std::vector<int> ids = m_probe->Spawned();
+    m_probe->ParkAllIngredients(static_cast<int>(ids.size()) + 1);
+    m_probe->PlaceIngredient(ids[0], 0.0f, 100.0f, true);
+    auto fallen = [&] { return m_probe->Place(ids[0])->GetY() - 100.0f; };
+
+    m_probe->SetPassDuration(0.030); // frames of 30 ms: half the rate
+    for (int pass = 0; pass < 33; ++pass)
+    {
+        m_probe->Step();
+    }
+    EXPECT_NEAR(fallen(), 60.0f * 33 * 0.030f, 2.0f);
+
+    // A pause is not owed: the first pass after it moves one step.
+    const float beforePause = fallen();
+    m_probe->StepChar(ALLEGRO_KEY_P);
+    for (int pass = 0; pass < 20; ++pass)
+    {
+        m_probe->Step();
+    }
+    m_probe->StepChar(ALLEGRO_KEY_P);
+    EXPECT_EQ(fallen(), beforePause + 1.0f);
+
+    // A stall of a whole second moves things by four steps, no more.
+    m_probe->SetPassDuration(1.0);
+    m_probe->Step();
+    m_probe->Step();
+    EXPECT_EQ(fallen(), beforePause + 1.0f + 1.0f + 4.0f);
+}

@@ -126,10 +126,9 @@ TEST_P(RoundEnd, IsJudgedWhenTheClockReachesZero)
 INSTANTIATE_TEST_SUITE_P(Catches, RoundEnd, ::testing::ValuesIn(JUDGEMENTS),
                          [](const ::testing::TestParamInfo<Judgement>& info) { return info.param.name; });
 
-TEST_F(GameTest, ANewGameRebuildsTheSceneWithTheSoundOnAndLeavesTheMenu)
+TEST_F(GameTest, ANewGameRebuildsTheSceneAndKeepsTheMusicAsThePlayerLeftIt)
 {
-    m_probe->StepChar(ALLEGRO_KEY_M); // on the menu: the menu's switch goes off too
-    ALLEGRO_BITMAP* menuIcon = m_probe->MenuIconShown();
+    m_probe->StepChar(ALLEGRO_KEY_M); // on the menu
     m_probe->EnterRound(1);
     m_probe->FinishGetReady();
     m_probe->StepChar(ALLEGRO_KEY_RIGHT);
@@ -163,12 +162,9 @@ TEST_F(GameTest, ANewGameRebuildsTheSceneWithTheSoundOnAndLeavesTheMenu)
     EXPECT_EQ(m_probe->Seconds(), 0);
     EXPECT_EQ(m_probe->ReadyCount(), 3);
     EXPECT_EQ(m_probe->NextRelease(), 1);
-    EXPECT_TRUE(m_probe->SoundOn());
-    EXPECT_TRUE(m_probe->MusicPlaying());
-    EXPECT_EQ(Shown(SceneActor::SOUND), FixtureArt::SOUND_ON);
-    EXPECT_FALSE(m_probe->MenuSoundOn());
-    EXPECT_EQ(m_probe->MenuIconShown(), menuIcon);
-    EXPECT_EQ(MenuIconShown(), FixtureArt::SOUND_OFF);
+    EXPECT_FALSE(m_probe->SoundOn());
+    EXPECT_FALSE(m_probe->MusicPlaying());
+    EXPECT_EQ(Shown(SceneActor::SOUND), FixtureArt::SOUND_OFF);
 
     m_probe->StepChar(ALLEGRO_KEY_1);
     EXPECT_EQ(m_probe->Spawned().front(), 9);

@@ -53,7 +53,7 @@ class EveryScreen : public GameTest, public ::testing::WithParamInterface<int>
 {
 };
 
-TEST_P(EveryScreen, MSwitchesTheGameSoundAndItsIconButNotTheMenus)
+TEST_P(EveryScreen, MSwitchesTheMusicAndItsIcon)
 {
     const int state = GetParam();
     std::srand(1);
@@ -69,8 +69,6 @@ TEST_P(EveryScreen, MSwitchesTheGameSoundAndItsIconButNotTheMenus)
         EXPECT_EQ(m_probe->SoundOn(), on);
         EXPECT_EQ(m_probe->MusicPlaying(), on);
         EXPECT_EQ(Shown(SceneActor::SOUND), on ? SOUND_ON : SOUND_OFF);
-        EXPECT_TRUE(m_probe->MenuSoundOn());
-        EXPECT_EQ(MenuIconShown(), SOUND_ON);
 
         EXPECT_EQ(Pixel(100, 300), PictureOf(state, recipe));
         // The result screen has no icon, and the pause strip covers it.
@@ -103,31 +101,25 @@ TEST_P(ScreensWithoutClock, DropTimerEvents)
 INSTANTIATE_TEST_SUITE_P(Screens, ScreensWithoutClock,
                          ::testing::Values(INSTRUCTIONS, CHOOSE_DIFFICULTY, SHOW_RECIPE, PAUSED, ROUND_OVER));
 
-TEST_F(GameTest, TheMenuIconKeepsTheMenusOwnSwitch)
+TEST_F(GameTest, TheMenuIconShowsTheOneMusicSwitch)
 {
     m_probe->StepChar(ALLEGRO_KEY_I);
     m_probe->StepChar(ALLEGRO_KEY_M);
     ASSERT_FALSE(m_probe->MusicPlaying());
 
-    // Back on the menu, whose icon still shows on; M there turns it off while it
-    // switches the game's music back on.
-    Capture([this] { m_probe->StepIntoTitleMenu(ALLEGRO_KEY_ESCAPE, ALLEGRO_KEY_M); });
+    // Switched off on the instructions, the music shows off on the menu too.
+    Capture([this] { m_probe->StepIntoTitleMenu(ALLEGRO_KEY_ESCAPE, {ALLEGRO_KEY_M}); });
     EXPECT_EQ(Pixel(100, 300), FixtureArt::MENU);
-    EXPECT_EQ(Pixel(730, 30), SOUND_ON);
+    EXPECT_EQ(Pixel(730, 30), SOUND_OFF);
     EXPECT_EQ(m_probe->State(), TITLE_MENU);
-    EXPECT_TRUE(m_probe->SoundOn());
     EXPECT_TRUE(m_probe->MusicPlaying());
     EXPECT_EQ(Shown(SceneActor::SOUND), SOUND_ON);
-    EXPECT_FALSE(m_probe->MenuSoundOn());
-    EXPECT_EQ(MenuIconShown(), SOUND_OFF);
 
-    // The menu shows again with its icon off; M there flips both switches again,
-    // so they stay apart.
+    // M on the menu switches it back on, and the menu shows that.
     Capture([this] { m_probe->StepChar(ALLEGRO_KEY_M); });
-    EXPECT_EQ(Pixel(730, 30), SOUND_OFF);
-    EXPECT_FALSE(m_probe->SoundOn());
+    EXPECT_EQ(Pixel(730, 30), SOUND_ON);
     EXPECT_FALSE(m_probe->MusicPlaying());
-    EXPECT_TRUE(m_probe->MenuSoundOn());
-    EXPECT_EQ(MenuIconShown(), SOUND_ON);
+    Capture([this] { m_probe->StepChar(ALLEGRO_KEY_ENTER); });
+    EXPECT_EQ(Pixel(730, 30), SOUND_OFF);
     EXPECT_EQ(Shown(SceneActor::SOUND), SOUND_OFF);
 }

@@ -7,7 +7,8 @@
 #include <ostream>
 #include <string>
 
-// The built game started where it cannot start: one message, nothing else, exit 0.
+// The built game started where it cannot start: one message, nothing else, and
+// an exit status that tells launchers it failed.
 
 namespace fs = std::filesystem;
 
@@ -38,7 +39,7 @@ class FailedStartTest : public ::testing::TestWithParam<FailedStart>
 {
 };
 
-TEST_P(FailedStartTest, WritesItsMessageOnceAndExitsWithZero)
+TEST_P(FailedStartTest, WritesItsMessageOnceAndExitsWithOne)
 {
     const FailedStart& start = GetParam();
     TempDir dir;
@@ -63,9 +64,28 @@ TEST_P(FailedStartTest, WritesItsMessageOnceAndExitsWithZero)
     }
     GameProcess game(FORNALINA_BINARY, options);
     ASSERT_TRUE(game.WaitForExit(20.0)) << "still running after 20 s";
-    EXPECT_EQ(game.ExitStatus(), 0);
+    EXPECT_EQ(game.ExitStatus(), 1);
     EXPECT_EQ(game.Errors(), std::string(start.message));
 }
 
 INSTANTIATE_TEST_SUITE_P(Assets, FailedStartTest, ::testing::ValuesIn(FAILED_STARTS),
                          [](const ::testing::TestParamInfo<FailedStart>& info) { return info.param.name; });
+
+// A game that starts well: its menu comes back after its window was hidden and
+// shown again (no compositor keeps a copy), and closing it is a normal quit.
+TEST(BuiltGame, RedrawsItsMenuWhenUncoveredAndQuitsWithZero)
+{
+    TempDir elsewhere;
+    GameProcess::Options options;
+    options.folder = elsewhere.Path();
+    GameProcess game(FORNALINA_BINARY, options);
+    ASSERT_TRUE(WaitForPicture(game.Pid(), "Fornalina", "Assets/Sprites/Menu.png", 30.0)) << game.Errors();
+
+    ASSERT_TRUE(HideAndShowWindow(game.Pid(), "Fornalina"));
+    EXPECT_TRUE(WaitForPicture(game.Pid(), "Fornalina", "Assets/Sprites/Menu.png", 5.0)) << "the menu stayed blank";
+
+    ASSERT_TRUE(CloseWindow(game.Pid(), "Fornalina"));
+    ASSERT_TRUE(game.WaitForExit(20.0));
+    EXPECT_EQ(game.ExitStatus(), 0);
+    EXPECT_EQ(game.Errors(), "");
+}

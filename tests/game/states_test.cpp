@@ -14,7 +14,7 @@ TEST_F(GameTest, TitleMenuChoicesLeadToTheirScreens)
     EXPECT_TRUE(m_probe->IsVisible(SceneActor::INSTRUCTION));
 
     // ESCAPE returns to the menu, which shows in the same pass and waits there.
-    m_probe->StepIntoTitleMenu(ALLEGRO_KEY_ESCAPE, ALLEGRO_KEY_ENTER);
+    m_probe->StepIntoTitleMenu(ALLEGRO_KEY_ESCAPE, {ALLEGRO_KEY_ENTER});
     EXPECT_FALSE(m_probe->IsVisible(SceneActor::INSTRUCTION));
     EXPECT_EQ(m_probe->State(), CHOOSE_DIFFICULTY);
 }
@@ -79,6 +79,29 @@ TEST_F(GameTest, PTwiceInOnePassPausesAndResumes)
     m_probe->Step();
     EXPECT_EQ(m_probe->State(), PLAYING);
     EXPECT_FALSE(m_probe->IsVisible(SceneActor::PAUSE));
+
+    // A held P pauses once: its repeats neither resume nor pause again.
+    m_probe->Char(ALLEGRO_KEY_P);
+    m_probe->RepeatedChar(ALLEGRO_KEY_P);
+    m_probe->RepeatedChar(ALLEGRO_KEY_P);
+    m_probe->Step();
+    EXPECT_EQ(m_probe->State(), PAUSED);
+    m_probe->RepeatedChar(ALLEGRO_KEY_P);
+    m_probe->Step();
+    EXPECT_EQ(m_probe->State(), PAUSED);
+}
+
+TEST_F(GameTest, EscapeHeldOnTheInstructionsReturnsToTheMenuWithoutQuitting)
+{
+    m_probe->StepChar(ALLEGRO_KEY_I);
+    m_probe->StepIntoTitleMenu(ALLEGRO_KEY_ESCAPE, [this] {
+        for (int repeat = 0; repeat < 5; ++repeat)
+        {
+            m_probe->RepeatedChar(ALLEGRO_KEY_ESCAPE);
+        }
+        m_probe->Char(ALLEGRO_KEY_ENTER);
+    });
+    EXPECT_EQ(m_probe->State(), CHOOSE_DIFFICULTY);
 }
 
 TEST_F(GameTest, TheResultScreenAnswersKeyDownsOnly)
@@ -112,7 +135,7 @@ TEST_F(GameTest, OtherScreensIgnoreKeyDownsAndUnlistedKeys)
     m_probe->StepKeyDown(ALLEGRO_KEY_ESCAPE);
     m_probe->StepChar(ALLEGRO_KEY_ENTER);
     EXPECT_EQ(m_probe->State(), INSTRUCTIONS);
-    m_probe->StepIntoTitleMenu(ALLEGRO_KEY_ESCAPE, ALLEGRO_KEY_ENTER);
+    m_probe->StepIntoTitleMenu(ALLEGRO_KEY_ESCAPE, {ALLEGRO_KEY_ENTER});
     ASSERT_EQ(m_probe->State(), CHOOSE_DIFFICULTY);
 
     m_probe->StepChar(ALLEGRO_KEY_4);

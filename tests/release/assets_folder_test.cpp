@@ -38,7 +38,7 @@ void ExpectTheTitleMenuFrom(const std::string& program, const std::string& folde
     GameProcess::Options options;
     options.folder = folder;
     GameProcess game(program, options);
-    EXPECT_TRUE(WaitForPicture(game.Pid(), "Fornalina", 30.0)) << "no title menu; it wrote: " << game.Errors();
+    EXPECT_TRUE(WaitForPicture(game.Pid(), "Fornalina", "Assets/Sprites/Menu.png", 30.0)) << "no title menu; it wrote: " << game.Errors();
     EXPECT_FALSE(game.WaitForExit(0.2)) << "it ended with: " << game.Errors();
     EXPECT_EQ(game.Errors(), "");
 }

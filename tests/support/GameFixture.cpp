@@ -236,8 +236,3 @@ Rgba GameTest::Shown(ActorId id) const
 {
     return PixelAt(m_probe->Look(id)->GetBitmap(), 0, 0);
 }
-
-Rgba GameTest::MenuIconShown() const
-{
-    return PixelAt(m_probe->MenuIconShown(), 0, 0);
-}

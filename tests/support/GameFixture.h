@@ -73,10 +73,9 @@ protected:
     // last spawned ingredient.
     std::vector<int> Icons() const;
 
-    // The colour of the image an actor of the game scene shows, and of the title
-    // menu's sound icon (every picture of the test kitchen is one colour).
+    // The colour of the image an actor of the game scene shows (every picture
+    // of the test kitchen is one colour).
     Rgba Shown(ActorId id) const;
-    Rgba MenuIconShown() const;
 
     TempDir m_dir;
     std::string m_previousDirectory;

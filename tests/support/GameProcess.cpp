@@ -1,5 +1,7 @@
 #include "support/GameProcess.h"
 
+#include "support/AllegroFixture.h"
+
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 
@@ -211,30 +213,36 @@ bool IsWindowOf(Display* display, Window window, unsigned long pid, const std::s
     return XGetWindowAttributes(display, window, &attributes) != 0 && attributes.map_state == IsViewable;
 }
 
-// True when any of a grid of points of the window is not black: something
-// has been drawn in it.
-bool ShowsAPicture(Display* display, Window window)
+// True when the window shows the expected picture at a grid of points.
+bool ShowsThePicture(Display* display, Window window, ALLEGRO_BITMAP* expected)
 {
     XWindowAttributes attributes{};
-    if (XGetWindowAttributes(display, window, &attributes) == 0)
+    if (XGetWindowAttributes(display, window, &attributes) == 0 || attributes.width != 800 ||
+        attributes.height != 600)
     {
         return false;
     }
-    XImage* image = XGetImage(display, window, 0, 0, attributes.width, attributes.height, AllPlanes, ZPixmap);
+    XImage* image = XGetImage(display, window, 0, 0, 800, 600, AllPlanes, ZPixmap);
     if (image == nullptr)
     {
         return false;
     }
-    bool drawn = false;
-    for (int row = 1; row < 8 && !drawn; ++row)
+    bool same = true;
+    for (int row = 1; row < 8 && same; ++row)
     {
-        for (int column = 1; column < 8 && !drawn; ++column)
+        for (int column = 1; column < 7 && same; ++column)
         {
-            drawn = XGetPixel(image, attributes.width * column / 8, attributes.height * row / 8) != 0;
+            const int x = 800 * column / 8;
+            const int y = 600 * row / 8;
+            const Rgba wanted = PixelAt(expected, x, y);
+            const unsigned long shown = XGetPixel(image, x, y);
+            auto near = [](int a, int b) { return a - b <= 2 && b - a <= 2; };
+            same = near(wanted.r, static_cast<int>((shown >> 16) & 0xFF)) &&
+                   near(wanted.g, static_cast<int>((shown >> 8) & 0xFF)) && near(wanted.b, static_cast<int>(shown & 0xFF));
         }
     }
     XDestroyImage(image);
-    return drawn;
+    return same;
 }
 
 Window FindWindow(Display* display, Window under, unsigned long pid, const std::string& title)
@@ -261,11 +269,69 @@ Window FindWindow(Display* display, Window under, unsigned long pid, const std::
 }
 }
 
-bool WaitForPicture(pid_t pid, const std::string& title, double seconds)
+namespace
+{
+// Runs act on the window of that process and title, if there is one.
+template <typename Act>
+bool WithWindow(pid_t pid, const std::string& title, Act act)
 {
     Display* display = XOpenDisplay(nullptr);
     if (display == nullptr)
     {
+        return false;
+    }
+    const Window window = FindWindow(display, DefaultRootWindow(display), static_cast<unsigned long>(pid), title);
+    if (window != 0)
+    {
+        act(display, window);
+        XSync(display, False);
+    }
+    XCloseDisplay(display);
+    return window != 0;
+}
+}
+
+bool HideAndShowWindow(pid_t pid, const std::string& title)
+{
+    return WithWindow(pid, title, [](Display* display, Window window) {
+        XUnmapWindow(display, window);
+        XSync(display, False);
+        XMapWindow(display, window);
+    });
+}
+
+bool CloseWindow(pid_t pid, const std::string& title)
+{
+    return WithWindow(pid, title, [](Display* display, Window window) {
+        XEvent event{};
+        event.xclient.type = ClientMessage;
+        event.xclient.window = window;
+        event.xclient.message_type = XInternAtom(display, "WM_PROTOCOLS", False);
+        event.xclient.format = 32;
+        event.xclient.data.l[0] = static_cast<long>(XInternAtom(display, "WM_DELETE_WINDOW", False));
+        event.xclient.data.l[1] = CurrentTime;
+        XSendEvent(display, window, False, NoEventMask, &event);
+    });
+}
+
+bool WaitForPicture(pid_t pid, const std::string& title, const std::string& picture, double seconds)
+{
+    StartAllegroForTests();
+    const int flags = al_get_new_bitmap_flags();
+    al_set_new_bitmap_flags(ALLEGRO_MEMORY_BITMAP);
+    ALLEGRO_BITMAP* expected = al_load_bitmap(picture.c_str());
+    al_set_new_bitmap_flags(flags);
+    Display* display = XOpenDisplay(nullptr);
+    if (display == nullptr || expected == nullptr)
+    {
+        if (display != nullptr)
+        {
+            XCloseDisplay(display);
+        }
+        if (expected != nullptr)
+        {
+            al_destroy_bitmap(expected);
+        }
         return false;
     }
     const auto deadline = After(seconds);
@@ -273,12 +339,13 @@ bool WaitForPicture(pid_t pid, const std::string& title, double seconds)
     while (!shown && Clock::now() < deadline)
     {
         const Window window = FindWindow(display, DefaultRootWindow(display), static_cast<unsigned long>(pid), title);
-        shown = window != 0 && ShowsAPicture(display, window);
+        shown = window != 0 && ShowsThePicture(display, window, expected);
         if (!shown)
         {
             std::this_thread::sleep_for(std::chrono::milliseconds(50));
         }
     }
     XCloseDisplay(display);
+    al_destroy_bitmap(expected);
     return shown;
 }

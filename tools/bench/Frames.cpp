@@ -132,6 +132,37 @@ double ScreenCpuShare(GameProbe& probe, double seconds)
     return share;
 }
 
+double FallSpeed(GameProbe& probe, double frameSeconds, double seconds)
+{
+    probe.EnterRound(2);
+    probe.FinishGetReady();
+    const int id = probe.Spawned().front();
+    probe.ParkAllIngredients(static_cast<int>(probe.Spawned().size()) + 1);
+    probe.PlaceCook(10.0f);
+    probe.PlaceIngredient(id, 700.0f, 50.0f, true);
+    probe.SetPassDuration(0.0); // the round's own clock: real time
+    probe.SetPacing(true);
+    probe.Step();
+    const double start = Measure::WallSeconds();
+    const float startY = probe.Place(id)->GetY();
+    while (Measure::WallSeconds() - start < seconds)
+    {
+        const double frameStart = Measure::WallSeconds();
+        probe.Step();
+        const double spent = Measure::WallSeconds() - frameStart;
+        if (spent < frameSeconds)
+        {
+            al_rest(frameSeconds - spent);
+        }
+    }
+    const double speed = (probe.Place(id)->GetY() - startY) / (Measure::WallSeconds() - start);
+    probe.SetPacing(false);
+    probe.SetPassDuration(1.0 / 60.0);
+    probe.SetState(ROUND_OVER);
+    probe.StepKeyDown(ALLEGRO_KEY_ENTER);
+    return speed;
+}
+
 Pace PacedRound(GameProbe& probe, double seconds)
 {
     probe.SetPacing(true);

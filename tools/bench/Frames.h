@@ -44,4 +44,9 @@ struct Pace
 };
 // A running round, paced, with a tick every second.
 Pace PacedRound(GameProbe& probe, double seconds);
+
+// How fast an ingredient falls, in pixels per second of wall time, in a hard
+// round paced at 60 frames a second with each frame taking at least
+// frameSeconds (0: as fast as the pacing allows).
+double FallSpeed(GameProbe& probe, double frameSeconds, double seconds);
 }

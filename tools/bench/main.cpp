@@ -129,6 +129,11 @@ bool MeasureFrames(Results& results)
     results["frame_floor_us"] = Measure::Median(floor);
     results["frame_ratio"] =
         (results["frame_update_us_p50"] + results["frame_draw_us_p50"]) / results["frame_floor_us"];
+
+    probe.SetState(ROUND_OVER);
+    probe.StepKeyDown(ALLEGRO_KEY_ENTER);
+    results["fall_px_per_s"] = Frames::FallSpeed(probe, 0.0, 4.0);
+    results["fall_px_per_s_30ms_frames"] = Frames::FallSpeed(probe, 0.030, 4.0);
     al_destroy_bitmap(background);
     probe.Close();
     probe.Step();
@@ -187,6 +192,8 @@ int main(int argc, char** argv)
     PrintRow("CPU, instructions screen", results["cpu_instructions_pct"], "%", "budget: 1.2 x floor");
     PrintRow("CPU, recipe screen", results["cpu_recipe_pct"], "%", "budget: 1.2 x floor");
     PrintRow("CPU, running round", results["cpu_round_pct"], "%", "budget: 1.5 x floor");
+    PrintRow("hard: fall speed", results["fall_px_per_s"], "px/s", "budget: 60 +- 2");
+    PrintRow("hard: fall speed, frames of 30 ms", results["fall_px_per_s_30ms_frames"], "px/s", "budget: 60 +- 2");
     std::printf("Memory over rounds in fast-forward\n");
     PrintRow("resident after start-up", results["rss_start_kb"], "KB", "");
     PrintRow("after 1 round", results["rss_round1_kb"], "KB", "");

@@ -46,11 +46,30 @@ bool GameProbe::Start()
     {
         return false;
     }
-    al_stop_timer(game.m_timer);
+    al_unregister_event_source(game.m_eventQueue, al_get_timer_event_source(game.m_timer));
     al_register_event_source(game.m_eventQueue, &m_source);
     m_sourceRegistered = true;
     game.m_framePacer.SetEnabled(false);
+    SetPassDuration(m_passDuration);
     return true;
+}
+
+void GameProbe::SetPassDuration(double seconds)
+{
+    m_passDuration = seconds;
+    if (seconds > 0.0)
+    {
+        game.m_updateClock.SetTimeSource([this] { return m_roundTime; });
+    }
+    else
+    {
+        game.m_updateClock.SetTimeSource(al_get_time);
+    }
+}
+
+void GameProbe::UseRealTimer()
+{
+    al_register_event_source(game.m_eventQueue, al_get_timer_event_source(game.m_timer));
 }
 
 void GameProbe::SetPacing(bool on)
@@ -58,20 +77,31 @@ void GameProbe::SetPacing(bool on)
     game.m_framePacer.SetEnabled(on);
 }
 
-void GameProbe::Emit(ALLEGRO_EVENT_TYPE type, int keycode)
+void GameProbe::Emit(ALLEGRO_EVENT_TYPE type, int keycode, bool repeat)
 {
     ALLEGRO_EVENT event{};
     event.type = type;
     if (type == ALLEGRO_EVENT_KEY_CHAR || type == ALLEGRO_EVENT_KEY_DOWN)
     {
         event.keyboard.keycode = keycode;
+        event.keyboard.repeat = repeat;
     }
     al_emit_user_event(&m_source, &event, nullptr);
+}
+
+void GameProbe::Emit(ALLEGRO_EVENT_TYPE type)
+{
+    Emit(type, 0);
 }
 
 void GameProbe::Char(int keycode)
 {
     Emit(ALLEGRO_EVENT_KEY_CHAR, keycode);
+}
+
+void GameProbe::RepeatedChar(int keycode)
+{
+    Emit(ALLEGRO_EVENT_KEY_CHAR, keycode, true);
 }
 
 void GameProbe::KeyDown(int keycode)
@@ -91,6 +121,7 @@ void GameProbe::Close()
 
 void GameProbe::Step()
 {
+    m_roundTime += m_passDuration;
     if (game.m_state == TITLE_MENU)
     {
         game.UpdateAndDraw();
@@ -117,19 +148,23 @@ void GameProbe::StepTick()
     Step();
 }
 
-void GameProbe::StepIntoTitleMenu(int keycode, int menuChoiceKeycode)
+void GameProbe::StepIntoTitleMenu(int keycode, const std::vector<int>& menuKeycodes)
 {
-    Char(keycode);
-    std::thread chooser([this, menuChoiceKeycode] {
-        while (__atomic_load_n(&game.m_state, __ATOMIC_ACQUIRE) != TITLE_MENU)
+    StepIntoTitleMenu(keycode, [this, menuKeycodes] {
+        for (int menuKeycode : menuKeycodes)
         {
-            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+            Char(menuKeycode);
         }
-        std::this_thread::sleep_for(std::chrono::milliseconds(200));
-        Char(menuChoiceKeycode);
     });
-    game.Step();
-    chooser.join();
+}
+
+void GameProbe::StepIntoTitleMenu(int keycode, const std::function<void()>& queueMenuEvents)
+{
+    m_roundTime += m_passDuration;
+    Char(keycode);
+    game.HandleWaitingEvents();
+    queueMenuEvents();
+    game.UpdateAndDraw();
 }
 
 void GameProbe::CharLater(int keycode, double seconds)
@@ -194,6 +229,11 @@ void GameProbe::SetClock(int minutes, int seconds)
     game.m_seconds = seconds;
 }
 
+long GameProbe::TimerCount() const
+{
+    return static_cast<long>(al_get_timer_count(game.m_timer));
+}
+
 int GameProbe::ReadyCount() const
 {
     return game.m_readyCount;
@@ -207,11 +247,6 @@ int GameProbe::NextRelease() const
 bool GameProbe::SoundOn() const
 {
     return game.m_soundOn;
-}
-
-bool GameProbe::MenuSoundOn() const
-{
-    return game.m_titleMenu.m_soundOn;
 }
 
 bool GameProbe::MusicPlaying() const
@@ -239,11 +274,6 @@ DrawableComponent* GameProbe::Look(ActorId id) const
 bool GameProbe::IsVisible(ActorId id) const
 {
     return Place(id)->IsVisible();
-}
-
-ALLEGRO_BITMAP* GameProbe::MenuIconShown() const
-{
-    return game.m_titleMenu.m_actorManager.GetActor(2)->GetComponent<DrawableComponent>()->GetBitmap();
 }
 
 std::vector<int> GameProbe::Spawned() const

@@ -8,6 +8,7 @@
 #include <allegro5/allegro.h>
 
 #include <memory>
+#include <functional>
 #include <string>
 #include <thread>
 #include <vector>
@@ -15,8 +16,9 @@
 // Drives a real Game from tests and benchmarks: starts it as Run does, feeds
 // synthetic keyboard, timer and close events into the game's own queue through
 // a user event source, steps the main loop one pass at a time, and reads the
-// game's state. The game's one-second timer is stopped, so that only injected
-// ticks count, and frame pacing is off unless asked for.
+// game's state. The game's one-second timer does not reach the queue, so that
+// only injected ticks count; frame pacing is off unless asked for, and each
+// pass lasts exactly 1/60 s of the round's own clock unless told otherwise.
 class GameProbe
 {
 public:
@@ -28,12 +30,19 @@ public:
     // Start-up as Run does it (library, scene, title menu, music, timer).
     bool Start();
     void SetPacing(bool on);
+    // How much of the round's clock each pass takes (1/60 s unless set); 0
+    // hands the round back to real time.
+    void SetPassDuration(double seconds);
+    // The game's own one-second timer reaches the queue again.
+    void UseRealTimer();
 
     // Events, queued for the next pass.
     void Char(int keycode);    // ALLEGRO_EVENT_KEY_CHAR
+    void RepeatedChar(int keycode); // the same, repeated by a held key
     void KeyDown(int keycode); // ALLEGRO_EVENT_KEY_DOWN
     void Tick();               // ALLEGRO_EVENT_TIMER
     void Close();              // ALLEGRO_EVENT_DISPLAY_CLOSE
+    void Emit(ALLEGRO_EVENT_TYPE type); // any other event without data
 
     // One pass of the main loop. On the title menu the pass is run as if the
     // queued events came while the menu waits (Step itself would drop them, as
@@ -44,12 +53,12 @@ public:
     void StepChar(int keycode);
     void StepKeyDown(int keycode);
     void StepTick();
-    // A pass whose key leads back to the title menu: the menu then waits in the
-    // same pass, and drops whatever was queued behind that key. So the choice
-    // is sent from another thread once the state has changed and the menu has
-    // had time to start waiting (a generous margin; the pass cannot otherwise
-    // be observed from outside).
-    void StepIntoTitleMenu(int keycode, int menuChoiceKeycode);
+    // A pass whose key leads back to the title menu, with the menu's events
+    // arriving while it waits there in the same pass: the key is handled
+    // first, then the queued events reach the menu, which must end its wait.
+    void StepIntoTitleMenu(int keycode, const std::vector<int>& menuKeycodes);
+    // As above, for the events the caller queues in between.
+    void StepIntoTitleMenu(int keycode, const std::function<void()>& queueMenuEvents);
     // Sends a key from another thread after a delay, while this thread waits.
     void CharLater(int keycode, double seconds);
 
@@ -66,10 +75,11 @@ public:
     int Minutes() const;
     int Seconds() const;
     void SetClock(int minutes, int seconds);
+    // The game's one-second timer's count of ticks in its current run.
+    long TimerCount() const;
     int ReadyCount() const;
     int NextRelease() const;
     bool SoundOn() const;
-    bool MenuSoundOn() const;
     bool MusicPlaying() const;
 
     // The game scene.
@@ -77,8 +87,6 @@ public:
     TransformableComponent* Place(ActorId id) const;
     DrawableComponent* Look(ActorId id) const;
     bool IsVisible(ActorId id) const;
-    // The bitmap the title menu's sound icon shows, and its two images.
-    ALLEGRO_BITMAP* MenuIconShown() const;
 
     // Lists, as plain vectors of ids (or names) in list order.
     std::vector<int> Spawned() const;
@@ -114,5 +122,7 @@ private:
     ALLEGRO_EVENT_SOURCE m_source;
     bool m_sourceRegistered = false;
     std::thread m_later;
-    void Emit(ALLEGRO_EVENT_TYPE type, int keycode);
+    double m_passDuration = 1.0 / 60.0;
+    double m_roundTime = 0.0;
+    void Emit(ALLEGRO_EVENT_TYPE type, int keycode, bool repeat = false);
 };

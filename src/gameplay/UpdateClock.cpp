@@ -1,0 +1,37 @@
+#include "gameplay/UpdateClock.h"
+
+#include "gameplay/RoundRules.h"
+
+#include <allegro5/allegro.h>
+
+UpdateClock::UpdateClock()
+    : m_now(al_get_time)
+{
+}
+
+int UpdateClock::StepsOwed()
+{
+    const double now = m_now();
+    if (!m_running)
+    {
+        m_running = true;
+        m_last = now;
+        m_carry = 0.0;
+        return 1;
+    }
+    const RoundRules::StepsOwed owed = RoundRules::UpdateStepsOwed(now - m_last, m_carry);
+    m_last = now;
+    m_carry = owed.carry;
+    return owed.steps;
+}
+
+void UpdateClock::Stop()
+{
+    m_running = false;
+}
+
+void UpdateClock::SetTimeSource(std::function<double()> now)
+{
+    m_now = std::move(now);
+    m_running = false;
+}
