@@ -25,6 +25,7 @@ need liballegro-image5-dev has_module allegro_image-5
 need liballegro-ttf5-dev has_module allegro_ttf-5
 need liballegro-audio5-dev has_module allegro_audio-5
 need liballegro-acodec5-dev has_module allegro_acodec-5
+need libx11-dev has_module x11
 if [[ "${1:-}" == "--tests" ]]; then
     need libgtest-dev has_module gtest_main
     need xvfb has_command xvfb-run

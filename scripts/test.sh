@@ -23,10 +23,7 @@ scripts/build.sh build "${with_tests[@]}"
 run_tests build
 
 BUILD_TYPE=Debug scripts/build.sh build-sanitize -DFORNALINA_SANITIZE=ON "${with_tests[@]}"
-# The slow unwinder names every frame of a leak's stack, so a leak inside a
-# system library that was unloaded before exit (the GL driver's) is still
-# matched by the suppressions through the frames of the libraries around it.
-export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1:fast_unwind_on_malloc=0"
+export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1"
 export LSAN_OPTIONS="suppressions=$root/tests/lsan.supp:print_suppressions=0"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 run_tests build-sanitize

@@ -19,13 +19,24 @@ void Game::Run()
     if (!Start())
     {
         m_exitStatus = 1;
+        al_uninstall_system();
         return;
     }
     while (!IsOver())
     {
         Step();
     }
+    // The pictures go while the library that made them is still there.
+    ReleaseScenes();
     Shutdown();
+    // Ends the library and what it still holds (the fonts, the add-ons).
+    al_uninstall_system();
+}
+
+void Game::ReleaseScenes()
+{
+    m_titleMenu.Release();
+    ClearGameScene();
 }
 
 bool Game::Start()

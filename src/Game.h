@@ -46,6 +46,7 @@ private:
     // Start-up and shutdown (Game.cpp, GameStartup.cpp).
     bool Start();
     bool InitAllegro();
+    void ReleaseScenes();
     void Shutdown();
 
     // The two halves of Step: every event already waiting, then one frame.
@@ -58,6 +59,7 @@ private:
     void ToggleSound();
     void StartRound();
     void StartNewGame();
+    void ClearGameScene();
     void RunTitleMenu();
 
     // Scene, catalogue and recipes (content/).

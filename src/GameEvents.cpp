@@ -158,6 +158,17 @@ void Game::StartNewGame()
 {
     m_state = CHOOSE_DIFFICULTY;
     SetActorVisible(SceneActor::GAME_OVER, false);
+    ClearGameScene();
+#if defined(__GLIBC__)
+    // The last round's pictures were just freed: give those pages back to the
+    // system, or the heap keeps a little more of them round after round.
+    malloc_trim(0);
+#endif
+    CreateSceneActors();
+}
+
+void Game::ClearGameScene()
+{
     m_drawingSystem.Clear();
     m_actorManager.Clear();
     m_ingredientCatalogue.Clear();
@@ -165,12 +176,6 @@ void Game::StartNewGame()
     m_caughtIngredients.Clear();
     m_recipeIngredients.Clear();
     m_waitingIngredients.Clear();
-#if defined(__GLIBC__)
-    // The last round's pictures were just freed: give those pages back to the
-    // system, or the heap keeps a little more of them round after round.
-    malloc_trim(0);
-#endif
-    CreateSceneActors();
 }
 
 void Game::RunTitleMenu()

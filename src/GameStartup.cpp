@@ -1,7 +1,10 @@
 #include "Game.h"
 
+#include "AssetChecks.h"
 #include "ConsoleText.h"
+#include "DisplayLoss.h"
 #include "componentsystem/BitmapFile.h"
+#include "componentsystem/RegularFile.h"
 
 #include <allegro5/allegro_acodec.h>
 #include <allegro5/allegro_audio.h>
@@ -10,7 +13,6 @@
 #include <allegro5/allegro_ttf.h>
 
 #include <cstdio>
-#include <cstdlib>
 
 namespace
 {
@@ -33,6 +35,47 @@ const char* const FONT_PATH = "Assets/Fonts/orangeJuice.ttf";
 const char* const CATCH_SOUND_PATH = "Assets/Music/pot-lid-1.wav";
 const char* const MUSIC_PATH = "Assets/Music/Fornalina.ogg";
 const char* const ICON_PATH = "Assets/Sprites/Icone.png";
+
+// The characters each font must draw: the clock and the result, and the count.
+const char* const TEXT_CHARACTERS = "0123456789:Ganhou!Perdeu!";
+const char* const COUNT_CHARACTERS = "0123456789";
+
+// The font at that size, or nullptr when its file is missing, not a regular
+// file, or cannot draw the characters the game writes with it.
+ALLEGRO_FONT* LoadGameFont(int size, const char* characters)
+{
+    ALLEGRO_FONT* font = IsRegularFile(FONT_PATH) ? al_load_font(FONT_PATH, size, 0) : nullptr;
+    if (font != nullptr && !FontDrawsEveryCharacter(font, characters))
+    {
+        al_destroy_font(font);
+        font = nullptr;
+    }
+    return font;
+}
+
+// The catch sound, or nullptr when missing, not a regular file, or silent.
+ALLEGRO_SAMPLE* LoadCatchSound()
+{
+    ALLEGRO_SAMPLE* sample = IsRegularFile(CATCH_SOUND_PATH) ? al_load_sample(CATCH_SOUND_PATH) : nullptr;
+    if (sample != nullptr && !SampleHasSound(sample))
+    {
+        al_destroy_sample(sample);
+        sample = nullptr;
+    }
+    return sample;
+}
+
+// The music, or nullptr when missing, not a regular file, or with nothing to play.
+ALLEGRO_AUDIO_STREAM* LoadMusic()
+{
+    ALLEGRO_AUDIO_STREAM* music = IsRegularFile(MUSIC_PATH) ? al_load_audio_stream(MUSIC_PATH, 4, 1024) : nullptr;
+    if (music != nullptr && !StreamCanPlay(music))
+    {
+        al_destroy_audio_stream(music);
+        music = nullptr;
+    }
+    return music;
+}
 
 // The window shows the same icon as the desktop entry; without the file it
 // keeps the system's.
@@ -65,7 +108,10 @@ bool Game::InitAllegro()
         return false;
     };
 
-    if (!al_install_system(ALLEGRO_VERSION_INT, std::atexit))
+    // No clean-up at exit: Run uninstalls the library itself, on this thread,
+    // and a lost display ends the process without running any.
+    EndGameWhenDisplayIsLost();
+    if (!al_install_system(ALLEGRO_VERSION_INT, nullptr))
     {
         return fail(SYSTEM_FAILED);
     }
@@ -113,12 +159,12 @@ bool Game::InitAllegro()
     {
         return fail(TTF_FAILED);
     }
-    m_font = al_load_font(FONT_PATH, 80, 0);
+    m_font = LoadGameFont(80, TEXT_CHARACTERS);
     if (m_font == nullptr)
     {
         return fail(FONT_FAILED);
     }
-    m_bigFont = al_load_font(FONT_PATH, 150, 0);
+    m_bigFont = LoadGameFont(150, COUNT_CHARACTERS);
     if (m_bigFont == nullptr)
     {
         return fail(FONT_FAILED);
@@ -128,12 +174,12 @@ bool Game::InitAllegro()
     {
         return fail(TIMER_FAILED);
     }
-    m_catchSound = al_load_sample(CATCH_SOUND_PATH);
+    m_catchSound = LoadCatchSound();
     if (m_catchSound == nullptr)
     {
         return fail(SAMPLE_FAILED);
     }
-    m_music = al_load_audio_stream(MUSIC_PATH, 4, 1024);
+    m_music = LoadMusic();
     if (m_music == nullptr)
     {
         return fail(MUSIC_FAILED);

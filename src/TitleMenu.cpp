@@ -1,5 +1,6 @@
 #include "TitleMenu.h"
 
+#include "DisplayLoss.h"
 #include "WindowFit.h"
 
 #include "componentsystem/DrawableComponent.h"
@@ -34,6 +35,12 @@ void TitleMenu::Setup()
 
     m_drawingSystem.Add(background);
     m_drawingSystem.Add(sound);
+}
+
+void TitleMenu::Release()
+{
+    m_drawingSystem.Clear();
+    m_actorManager.Clear();
 }
 
 void TitleMenu::ShowSound(bool on)
@@ -79,6 +86,13 @@ int TitleMenu::WaitForChoice(ALLEGRO_EVENT_QUEUE* queue)
         {
             // Without a compositor a window that was hidden comes back blank.
             Draw();
+            continue;
+        }
+        if (event.type == ALLEGRO_EVENT_TIMER)
+        {
+            // Nothing is drawn while the menu waits, so a window destroyed by
+            // another program would go unnoticed: look once a tick.
+            CheckWindowStillExists(al_get_current_display());
             continue;
         }
         if (event.type != ALLEGRO_EVENT_KEY_CHAR)

@@ -21,6 +21,8 @@ class TitleMenu
 public:
     // Builds the two actors; once, after the library is up.
     void Setup();
+    // Lets go of the actors and their pictures, before the library ends.
+    void Release();
     // The sound icon shows the music on or off: the game's one switch.
     void ShowSound(bool on);
     // Draws the menu once, then waits for the player's choice.

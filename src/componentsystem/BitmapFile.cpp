@@ -1,36 +1,95 @@
 #include "componentsystem/BitmapFile.h"
 
+#include "componentsystem/RegularFile.h"
+
+#include <algorithm>
+#include <cstdint>
 #include <cstdio>
+#include <filesystem>
+#include <fstream>
 #include <set>
 
 namespace
 {
-void ReportLoadFailureOnce(const std::string& path)
+// Paths of files that failed, made absolute: two folders may hold files of the
+// same relative name.
+std::set<std::string>& FailedFiles()
 {
-    static std::set<std::string> reported;
-    if (reported.insert(path).second)
-    {
-        std::fprintf(stderr, "Falha ao carregar imagem: %s\n", path.c_str());
-    }
-}
+    static std::set<std::string> failed;
+    return failed;
 }
 
-ALLEGRO_BITMAP* LoadBitmapFile(const std::string& path)
+std::string AbsolutePath(const std::string& path)
+{
+    std::error_code ignored;
+    const std::filesystem::path absolute = std::filesystem::absolute(path, ignored);
+    return absolute.empty() ? path : absolute.lexically_normal().string();
+}
+
+std::uint32_t BigEndian(const unsigned char* bytes)
+{
+    return (std::uint32_t(bytes[0]) << 24) | (std::uint32_t(bytes[1]) << 16) | (std::uint32_t(bytes[2]) << 8) |
+           std::uint32_t(bytes[3]);
+}
+
+bool IsAcceptablePicture(const std::string& path)
+{
+    int width = 0;
+    int height = 0;
+    return IsRegularFile(path) && ReadPngSize(path, width, height) && width <= LARGEST_PICTURE_SIDE &&
+           height <= LARGEST_PICTURE_SIDE;
+}
+
+ALLEGRO_BITMAP* Decode(const std::string& path)
 {
     const int callerFlags = al_get_new_bitmap_flags();
     al_set_new_bitmap_flags((callerFlags & ~ALLEGRO_VIDEO_BITMAP) | ALLEGRO_MEMORY_BITMAP);
     ALLEGRO_BITMAP* bitmap = al_load_bitmap(path.c_str());
     al_set_new_bitmap_flags(callerFlags);
-
-    if (bitmap == nullptr)
-    {
-        ReportLoadFailureOnce(path);
-        return nullptr;
-    }
-    if (al_get_current_display() != nullptr)
+    if (bitmap != nullptr && al_get_current_display() != nullptr)
     {
         // Uses the caller's flags again: a video bitmap unless they ask for memory.
         al_convert_bitmap(bitmap);
+    }
+    return bitmap;
+}
+}
+
+bool ReadPngSize(const std::string& path, int& width, int& height)
+{
+    // The signature, then the first chunk, which must be IHDR: its length,
+    // its name, then width and height as 32-bit big-endian numbers.
+    static const unsigned char SIGNATURE[8] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
+    unsigned char header[24];
+    std::ifstream file(path, std::ios::binary);
+    if (!file.read(reinterpret_cast<char*>(header), sizeof header) ||
+        !std::equal(SIGNATURE, SIGNATURE + 8, header) || !std::equal(header + 12, header + 16, "IHDR"))
+    {
+        return false;
+    }
+    const std::uint32_t declaredWidth = BigEndian(header + 16);
+    const std::uint32_t declaredHeight = BigEndian(header + 20);
+    if (declaredWidth > 0x7FFFFFFF || declaredHeight > 0x7FFFFFFF)
+    {
+        return false; // not a valid PNG
+    }
+    width = static_cast<int>(declaredWidth);
+    height = static_cast<int>(declaredHeight);
+    return true;
+}
+
+ALLEGRO_BITMAP* LoadBitmapFile(const std::string& path)
+{
+    const std::string key = AbsolutePath(path);
+    if (FailedFiles().count(key) != 0)
+    {
+        return nullptr;
+    }
+    ALLEGRO_BITMAP* bitmap = IsAcceptablePicture(path) ? Decode(path) : nullptr;
+    if (bitmap == nullptr)
+    {
+        FailedFiles().insert(key);
+        std::fprintf(stderr, "Falha ao carregar imagem: %s\n", path.c_str());
     }
     return bitmap;
 }

@@ -1,11 +1,14 @@
 #include "support/GameProcess.h"
+#include "support/GameWindow.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 #include <ostream>
 #include <string>
+#include <sys/stat.h>
 
 // The built game started where it cannot start: one message, nothing else, and
 // an exit status that tells launchers it failed.
@@ -14,10 +17,43 @@ namespace fs = std::filesystem;
 
 namespace
 {
+const char* const FONT = "Fonts/orangeJuice.ttf";
+const char* const CATCH_SOUND = "Music/pot-lid-1.wav";
+const char* const MUSIC = "Music/Fornalina.ogg";
+
+// What is done to a file of the game's Assets/ before it starts.
+void Remove(const std::string& file)
+{
+    fs::remove(file);
+}
+
+// A FIFO: opening it blocks until another program writes to it.
+void ReplaceByFifo(const std::string& file)
+{
+    fs::remove(file);
+    mkfifo(file.c_str(), 0600);
+}
+
+// The first 6000 bytes only: it opens, but holds no glyph, no sound to stream.
+void CutShort(const std::string& file)
+{
+    fs::resize_file(file, 6000);
+}
+
+// A well-formed sound of no samples at all.
+void ReplaceBySilence(const std::string& file)
+{
+    const unsigned char header[44] = {'R', 'I', 'F', 'F', 36, 0, 0, 0, 'W', 'A', 'V', 'E', 'f', 'm', 't', ' ',
+                                      16,  0,   0,   0,   1,  0, 1, 0, 0x44, 0xAC, 0, 0, 0x88, 0x58, 1, 0,
+                                      2,   0,   16,  0,   'd', 'a', 't', 'a', 0, 0, 0, 0};
+    std::ofstream(file, std::ios::binary | std::ios::trunc).write(reinterpret_cast<const char*>(header), 44);
+}
+
 struct FailedStart
 {
     const char* name;
-    const char* missing; // under Assets/, or nullptr
+    const char* file; // under Assets/, or nullptr
+    void (*alter)(const std::string& file);
     bool withDisplay;
     const char* message;
 };
@@ -28,10 +64,16 @@ void PrintTo(const FailedStart& start, std::ostream* out)
 }
 
 const FailedStart FAILED_STARTS[] = {
-    {"NoFont", "Fonts/orangeJuice.ttf", true, "Falha ao carregar fonte.\n"},
-    {"NoCatchSound", "Music/pot-lid-1.wav", true, "Falha ao carregar sample.\n"},
-    {"NoMusic", "Music/Fornalina.ogg", true, "Falha ao carregar audio.\n"},
-    {"NoDisplay", nullptr, false, "Falha ao criar janela.\n"},
+    {"NoFont", FONT, Remove, true, "Falha ao carregar fonte.\n"},
+    {"FontIsAFifo", FONT, ReplaceByFifo, true, "Falha ao carregar fonte.\n"},
+    {"FontCutShort", FONT, CutShort, true, "Falha ao carregar fonte.\n"},
+    {"NoCatchSound", CATCH_SOUND, Remove, true, "Falha ao carregar sample.\n"},
+    {"CatchSoundIsAFifo", CATCH_SOUND, ReplaceByFifo, true, "Falha ao carregar sample.\n"},
+    {"SilentCatchSound", CATCH_SOUND, ReplaceBySilence, true, "Falha ao carregar sample.\n"},
+    {"NoMusic", MUSIC, Remove, true, "Falha ao carregar audio.\n"},
+    {"MusicIsAFifo", MUSIC, ReplaceByFifo, true, "Falha ao carregar audio.\n"},
+    {"MusicCutShort", MUSIC, CutShort, true, "Falha ao carregar audio.\n"},
+    {"NoDisplay", nullptr, nullptr, false, "Falha ao criar janela.\n"},
 };
 }
 
@@ -51,13 +93,14 @@ TEST_P(FailedStartTest, WritesItsMessageOnceAndExitsWithOne)
     {
         fs::copy(std::string("Assets/") + folder, dir.File("Assets/") + folder, fs::copy_options::recursive);
     }
-    if (start.missing != nullptr)
+    if (start.file != nullptr)
     {
-        ASSERT_TRUE(fs::remove(dir.File("Assets/") + start.missing)) << start.missing;
+        start.alter(dir.File("Assets/") + start.file);
     }
 
     GameProcess::Options options;
     options.folder = dir.Path();
+    options.set = {"LC_ALL=C"};
     if (!start.withDisplay)
     {
         options.unset = {"DISPLAY", "WAYLAND_DISPLAY"};
@@ -79,12 +122,12 @@ TEST(BuiltGame, RedrawsItsMenuWhenUncoveredAndQuitsWithZero)
     GameProcess::Options options;
     options.folder = elsewhere.Path();
     GameProcess game(FORNALINA_BINARY, options);
-    ASSERT_TRUE(WaitForPicture(game.Pid(), "Fornalina", "Assets/Sprites/Menu.png", 30.0)) << game.Errors();
+    ASSERT_TRUE(GameWindow(game.Pid()).WaitForPicture("Assets/Sprites/Menu.png", 30.0)) << game.Errors();
 
-    ASSERT_TRUE(HideAndShowWindow(game.Pid(), "Fornalina"));
-    EXPECT_TRUE(WaitForPicture(game.Pid(), "Fornalina", "Assets/Sprites/Menu.png", 5.0)) << "the menu stayed blank";
+    ASSERT_TRUE(GameWindow(game.Pid()).HideAndShow());
+    EXPECT_TRUE(GameWindow(game.Pid()).WaitForPicture("Assets/Sprites/Menu.png", 5.0)) << "the menu stayed blank";
 
-    ASSERT_TRUE(CloseWindow(game.Pid(), "Fornalina"));
+    ASSERT_TRUE(GameWindow(game.Pid()).Close());
     ASSERT_TRUE(game.WaitForExit(20.0));
     EXPECT_EQ(game.ExitStatus(), 0);
     EXPECT_EQ(game.Errors(), "");

@@ -1,6 +1,7 @@
 #include "AssetsFolder.h"
 
 #include "support/GameProcess.h"
+#include "support/GameWindow.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -38,7 +39,7 @@ void ExpectTheTitleMenuFrom(const std::string& program, const std::string& folde
     GameProcess::Options options;
     options.folder = folder;
     GameProcess game(program, options);
-    EXPECT_TRUE(WaitForPicture(game.Pid(), "Fornalina", "Assets/Sprites/Menu.png", 30.0)) << "no title menu; it wrote: " << game.Errors();
+    EXPECT_TRUE(GameWindow(game.Pid()).WaitForPicture("Assets/Sprites/Menu.png", 30.0)) << "no title menu; it wrote: " << game.Errors();
     EXPECT_FALSE(game.WaitForExit(0.2)) << "it ended with: " << game.Errors();
     EXPECT_EQ(game.Errors(), "");
 }

@@ -4,34 +4,17 @@
 #include <gtest/gtest.h>
 
 #if defined(__SANITIZE_ADDRESS__)
-#include <dlfcn.h>
-#include <glob.h>
+// tools/sanitize/KeepGlDriverLoaded.cpp: Mesa's driver stays loaded, so that
+// LeakSanitizer can name its leaks.
+bool GlDriverKeptLoaded();
 #endif
-
-namespace
-{
-// LeakSanitizer names a leak after the library that allocated it, and the
-// suppressions name the system libraries whose leaks are not ours. Mesa's
-// software driver is unloaded when the last window closes, after which what it
-// keeps until exit would come from an unknown library that no suppression can
-// name. Keeping the driver loaded for the whole test process avoids that.
-void KeepTheGlDriverLoaded()
-{
-#if defined(__SANITIZE_ADDRESS__)
-    glob_t found{};
-    if (glob("/usr/lib/*/dri/swrast_dri.so", 0, nullptr, &found) == 0 && found.gl_pathc > 0)
-    {
-        dlopen(found.gl_pathv[0], RTLD_LAZY | RTLD_LOCAL | RTLD_NODELETE);
-    }
-    globfree(&found);
-#endif
-}
-}
 
 void StartAllegroForTests()
 {
-    static const bool driverKept = (KeepTheGlDriverLoaded(), true);
+#if defined(__SANITIZE_ADDRESS__)
+    static const bool driverKept = GlDriverKeptLoaded();
     (void)driverKept;
+#endif
     static const bool started = al_init() && al_init_image_addon();
     ASSERT_TRUE(started) << "Allegro did not start";
 }

@@ -44,17 +44,3 @@ private:
     bool m_ended = false;
     std::string m_text;
 };
-
-// Waits up to seconds until the process pid shows a window of that title on
-// the X display named by DISPLAY, with the 800 × 600 picture of that PNG file
-// drawn in it (compared on a grid of points away from the top-right corner,
-// where the sound icon lies); true when it does.
-bool WaitForPicture(pid_t pid, const std::string& title, const std::string& picture, double seconds);
-
-// Unmaps that window and maps it again, as minimising and restoring it does on
-// a desktop without a compositor: it comes back blank until redrawn. False
-// when there is no such window.
-bool HideAndShowWindow(pid_t pid, const std::string& title);
-
-// Asks that window to close, as its close button does (WM_DELETE_WINDOW).
-bool CloseWindow(pid_t pid, const std::string& title);

@@ -1,0 +1,74 @@
+#include "DisplayLoss.h"
+
+#include "ConsoleText.h"
+
+#if defined(ALLEGRO_UNIX) && !defined(ALLEGRO_MACOSX) && !defined(ALLEGRO_ANDROID)
+#include <allegro5/allegro_x.h>
+
+#include <X11/Xlib.h>
+
+#include <atomic>
+#include <unistd.h>
+
+namespace
+{
+// "á" and "ã" as single bytes, like every start-up message.
+const char* const DISPLAY_LOST = "Falha na conex\xE3o com a janela.\n";
+
+[[noreturn]] void EndNow()
+{
+    static std::atomic<bool> reported{false};
+    if (!reported.exchange(true))
+    {
+        WriteFailureMessage(DISPLAY_LOST);
+    }
+    _exit(1);
+}
+
+int OnConnectionLost(Display*)
+{
+    EndNow();
+}
+
+// Every X error the game gets is about its window or its drawing, and Xlib's
+// default answer to one is to end the program anyway.
+int OnRequestFailed(Display*, XErrorEvent*)
+{
+    EndNow();
+}
+
+// A connection of the game's own, for asking about its window without racing
+// the library's thread on the library's connection.
+Display* CheckingConnection()
+{
+    static Display* connection = XOpenDisplay(nullptr);
+    return connection;
+}
+}
+
+void EndGameWhenDisplayIsLost()
+{
+    XSetIOErrorHandler(OnConnectionLost);
+    XSetErrorHandler(OnRequestFailed);
+}
+
+void CheckWindowStillExists(ALLEGRO_DISPLAY* display)
+{
+    Display* connection = CheckingConnection();
+    if (display == nullptr || connection == nullptr)
+    {
+        return;
+    }
+    XWindowAttributes attributes;
+    // A destroyed window answers with an error, which ends the game.
+    XGetWindowAttributes(connection, static_cast<Window>(al_get_x_window_id(display)), &attributes);
+}
+#else
+void EndGameWhenDisplayIsLost()
+{
+}
+
+void CheckWindowStillExists(ALLEGRO_DISPLAY*)
+{
+}
+#endif

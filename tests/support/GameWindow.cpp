@@ -1,0 +1,218 @@
+#include "support/GameWindow.h"
+
+#include "support/AllegroFixture.h"
+
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+
+#include <chrono>
+#include <thread>
+
+namespace
+{
+const char* const TITLE = "Fornalina";
+
+// The bytes of a window's property, whatever its type ("" when absent).
+std::string Property(Display* display, Window window, const char* name)
+{
+    const Atom atom = XInternAtom(display, name, True);
+    Atom type = None;
+    int format = 0;
+    unsigned long count = 0;
+    unsigned long left = 0;
+    unsigned char* data = nullptr;
+    std::string value;
+    if (atom != None &&
+        XGetWindowProperty(display, window, atom, 0, 256, False, AnyPropertyType, &type, &format, &count, &left,
+                           &data) == Success &&
+        data != nullptr)
+    {
+        // Items of format 32 come as longs.
+        const std::size_t itemSize = format == 32 ? sizeof(long) : static_cast<std::size_t>(format / 8);
+        value.assign(reinterpret_cast<const char*>(data), count * itemSize);
+    }
+    if (data != nullptr)
+    {
+        XFree(data);
+    }
+    return value;
+}
+
+bool IsWindowOf(Display* display, Window window, unsigned long pid, const std::string& title)
+{
+    const std::string pidBytes = Property(display, window, "_NET_WM_PID");
+    if (pidBytes.size() != sizeof(long) || *reinterpret_cast<const unsigned long*>(pidBytes.data()) != pid ||
+        Property(display, window, "WM_NAME") != title)
+    {
+        return false;
+    }
+    XWindowAttributes attributes{};
+    return XGetWindowAttributes(display, window, &attributes) != 0 && attributes.map_state == IsViewable;
+}
+
+// True when the window shows the expected picture at a grid of points.
+bool ShowsThePicture(Display* display, Window window, ALLEGRO_BITMAP* expected)
+{
+    XWindowAttributes attributes{};
+    if (XGetWindowAttributes(display, window, &attributes) == 0 || attributes.width != 800 ||
+        attributes.height != 600)
+    {
+        return false;
+    }
+    XImage* image = XGetImage(display, window, 0, 0, 800, 600, AllPlanes, ZPixmap);
+    if (image == nullptr)
+    {
+        return false;
+    }
+    bool same = true;
+    for (int row = 1; row < 8 && same; ++row)
+    {
+        for (int column = 1; column < 7 && same; ++column)
+        {
+            const int x = 800 * column / 8;
+            const int y = 600 * row / 8;
+            const Rgba wanted = PixelAt(expected, x, y);
+            const unsigned long shown = XGetPixel(image, x, y);
+            auto near = [](int a, int b) { return a - b <= 2 && b - a <= 2; };
+            same = near(wanted.r, static_cast<int>((shown >> 16) & 0xFF)) &&
+                   near(wanted.g, static_cast<int>((shown >> 8) & 0xFF)) && near(wanted.b, static_cast<int>(shown & 0xFF));
+        }
+    }
+    XDestroyImage(image);
+    return same;
+}
+
+Window FindWindow(Display* display, Window under, unsigned long pid, const std::string& title)
+{
+    Window root = 0;
+    Window parent = 0;
+    Window* children = nullptr;
+    unsigned int count = 0;
+    if (XQueryTree(display, under, &root, &parent, &children, &count) == 0)
+    {
+        return false;
+    }
+    Window found = 0;
+    for (unsigned int i = 0; i < count && found == 0; ++i)
+    {
+        found = IsWindowOf(display, children[i], pid, title) ? children[i]
+                                                             : FindWindow(display, children[i], pid, title);
+    }
+    if (children != nullptr)
+    {
+        XFree(children);
+    }
+    return found;
+}
+
+// Runs act on the window of that process, if there is one.
+template <typename Act>
+bool WithWindow(pid_t pid, const std::string& displayName, Act act)
+{
+    Display* display = XOpenDisplay(displayName.empty() ? nullptr : displayName.c_str());
+    if (display == nullptr)
+    {
+        return false;
+    }
+    const Window window = FindWindow(display, DefaultRootWindow(display), static_cast<unsigned long>(pid), TITLE);
+    if (window != 0)
+    {
+        act(display, window);
+        XSync(display, False);
+    }
+    XCloseDisplay(display);
+    return window != 0;
+}
+}
+
+GameWindow::GameWindow(pid_t pid, std::string display)
+    : m_pid(pid)
+    , m_display(std::move(display))
+{
+}
+
+bool GameWindow::HideAndShow() const
+{
+    return WithWindow(m_pid, m_display, [](Display* display, Window window) {
+        XUnmapWindow(display, window);
+        XSync(display, False);
+        XMapWindow(display, window);
+    });
+}
+
+bool GameWindow::Close() const
+{
+    return WithWindow(m_pid, m_display, [](Display* display, Window window) {
+        XEvent event{};
+        event.xclient.type = ClientMessage;
+        event.xclient.window = window;
+        event.xclient.message_type = XInternAtom(display, "WM_PROTOCOLS", False);
+        event.xclient.format = 32;
+        event.xclient.data.l[0] = static_cast<long>(XInternAtom(display, "WM_DELETE_WINDOW", False));
+        event.xclient.data.l[1] = CurrentTime;
+        XSendEvent(display, window, False, NoEventMask, &event);
+    });
+}
+
+bool GameWindow::PressKey(const std::string& keysym) const
+{
+    return WithWindow(m_pid, m_display, [&keysym](Display* display, Window window) {
+        XKeyEvent key{};
+        key.display = display;
+        key.window = window;
+        key.root = DefaultRootWindow(display);
+        key.same_screen = True;
+        key.keycode = XKeysymToKeycode(display, XStringToKeysym(keysym.c_str()));
+        key.time = CurrentTime;
+        key.type = KeyPress;
+        XSendEvent(display, window, True, KeyPressMask, reinterpret_cast<XEvent*>(&key));
+        key.type = KeyRelease;
+        XSendEvent(display, window, True, KeyReleaseMask, reinterpret_cast<XEvent*>(&key));
+    });
+}
+
+bool GameWindow::Destroy() const
+{
+    return WithWindow(m_pid, m_display, [](Display* display, Window window) { XDestroyWindow(display, window); });
+}
+
+bool GameWindow::KillClient() const
+{
+    return WithWindow(m_pid, m_display, [](Display* display, Window window) { XKillClient(display, window); });
+}
+
+bool GameWindow::WaitForPicture(const std::string& picture, double seconds) const
+{
+    StartAllegroForTests();
+    const int flags = al_get_new_bitmap_flags();
+    al_set_new_bitmap_flags(ALLEGRO_MEMORY_BITMAP);
+    ALLEGRO_BITMAP* expected = al_load_bitmap(picture.c_str());
+    al_set_new_bitmap_flags(flags);
+    Display* display = XOpenDisplay(m_display.empty() ? nullptr : m_display.c_str());
+    if (display == nullptr || expected == nullptr)
+    {
+        if (display != nullptr)
+        {
+            XCloseDisplay(display);
+        }
+        if (expected != nullptr)
+        {
+            al_destroy_bitmap(expected);
+        }
+        return false;
+    }
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(static_cast<long>(seconds * 1000));
+    bool shown = false;
+    while (!shown && std::chrono::steady_clock::now() < deadline)
+    {
+        const Window window = FindWindow(display, DefaultRootWindow(display), static_cast<unsigned long>(m_pid), TITLE);
+        shown = window != 0 && ShowsThePicture(display, window, expected);
+        if (!shown)
+        {
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        }
+    }
+    XCloseDisplay(display);
+    al_destroy_bitmap(expected);
+    return shown;
+}
