@@ -1,8 +1,9 @@
 #pragma once
 
-// Keeps frames at a steady rate: all movement is counted per frame, so a frame
-// that comes early makes the game faster. After each presented frame it sleeps
-// until the next slot (never spinning), unless vsync already took that long.
+// Keeps frames at a steady rate of at most 60 a second, so that the game spends
+// no more than it needs (movement follows real time, see UpdateClock). After
+// each presented frame it sleeps until the next slot (never spinning), unless
+// vsync already took that long.
 class FramePacer
 {
 public:

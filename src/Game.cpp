@@ -33,12 +33,6 @@ void Game::Run()
     al_uninstall_system();
 }
 
-void Game::ReleaseScenes()
-{
-    m_titleMenu.Release();
-    ClearGameScene();
-}
-
 bool Game::Start()
 {
     m_display = nullptr;

@@ -46,7 +46,6 @@ private:
     // Start-up and shutdown (Game.cpp, GameStartup.cpp).
     bool Start();
     bool InitAllegro();
-    void ReleaseScenes();
     void Shutdown();
 
     // The two halves of Step: every event already waiting, then one frame.
@@ -58,9 +57,12 @@ private:
     void MoveCook(int keycode);
     void ToggleSound();
     void StartRound();
+    void RunTitleMenu();
+
+    // A new game, and letting go of the scenes (GameScenes.cpp).
     void StartNewGame();
     void ClearGameScene();
-    void RunTitleMenu();
+    void ReleaseScenes();
 
     // Scene, catalogue and recipes (content/).
     void CreateSceneActors();

@@ -3,12 +3,10 @@
 #include "componentsystem/DrawableComponent.h"
 #include "componentsystem/TransformableComponent.h"
 #include "content/SceneActors.h"
+#include "gameplay/RoundRules.h"
 
 #include <allegro5/allegro_audio.h>
 
-#if defined(__GLIBC__)
-#include <malloc.h>
-#endif
 
 namespace
 {
@@ -27,7 +25,7 @@ void Game::HandleEvent(const ALLEGRO_EVENT& event)
         al_acknowledge_resize(m_display);
         return;
     }
-    if (m_state == TITLE_MENU || m_state == QUIT || m_state == NOT_STARTED || m_state == 1)
+    if (m_state == TITLE_MENU || m_state == QUIT || m_state == NOT_STARTED || m_state == UNUSED_STATE)
     {
         return; // the title menu reads its own events; the others ignore them all
     }
@@ -129,20 +127,14 @@ void Game::StartRound()
 void Game::MoveCook(int keycode)
 {
     std::shared_ptr<Actor> cook = m_actorManager.GetActor(SceneActor::COOK);
-    auto* place = cook->GetComponent<TransformableComponent>();
-    auto* look = cook->GetComponent<DrawableComponent>();
-    const float x = place->GetX();
-    const int wholeX = static_cast<int>(x);
-
-    if (keycode == ALLEGRO_KEY_LEFT && x - 10.0 > 0.0)
+    auto* transform = cook->GetComponent<TransformableComponent>();
+    auto* drawable = cook->GetComponent<DrawableComponent>();
+    const RoundRules::CookStep step =
+        RoundRules::StepCook(transform->GetX(), drawable->GetWidth(), keycode == ALLEGRO_KEY_RIGHT);
+    if (step.moved)
     {
-        look->ShowFirst();
-        place->SetX(static_cast<float>(wholeX - 10));
-    }
-    else if (keycode == ALLEGRO_KEY_RIGHT && look->GetWidth() + x + 10.0 < 800.0)
-    {
-        look->ShowSecond();
-        place->SetX(static_cast<float>(wholeX + 10));
+        step.toRight ? drawable->ShowSecond() : drawable->ShowFirst();
+        transform->SetX(step.x);
     }
 }
 
@@ -150,32 +142,8 @@ void Game::ToggleSound()
 {
     m_soundOn = !m_soundOn;
     al_set_audio_stream_playing(m_music, m_soundOn);
-    auto* icon = m_actorManager.GetActor(SceneActor::SOUND)->GetComponent<DrawableComponent>();
-    m_soundOn ? icon->ShowFirst() : icon->ShowSecond();
-}
-
-void Game::StartNewGame()
-{
-    m_state = CHOOSE_DIFFICULTY;
-    SetActorVisible(SceneActor::GAME_OVER, false);
-    ClearGameScene();
-#if defined(__GLIBC__)
-    // The last round's pictures were just freed: give those pages back to the
-    // system, or the heap keeps a little more of them round after round.
-    malloc_trim(0);
-#endif
-    CreateSceneActors();
-}
-
-void Game::ClearGameScene()
-{
-    m_drawingSystem.Clear();
-    m_actorManager.Clear();
-    m_ingredientCatalogue.Clear();
-    m_spawnedIngredients.Clear();
-    m_caughtIngredients.Clear();
-    m_recipeIngredients.Clear();
-    m_waitingIngredients.Clear();
+    auto* drawable = m_actorManager.GetActor(SceneActor::SOUND)->GetComponent<DrawableComponent>();
+    m_soundOn ? drawable->ShowFirst() : drawable->ShowSecond();
 }
 
 void Game::RunTitleMenu()

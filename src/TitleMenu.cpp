@@ -5,6 +5,7 @@
 
 #include "componentsystem/DrawableComponent.h"
 #include "componentsystem/TransformableComponent.h"
+#include "content/ScreenLayout.h"
 
 namespace
 {
@@ -15,23 +16,23 @@ void TitleMenu::Setup()
 {
     m_actorManager.CreateActorID("backgroud");
     std::shared_ptr<Actor> background = m_actorManager.GetActor(1);
-    auto* picture = new DrawableComponent();
-    picture->Load("Assets/Sprites/Menu.png");
-    auto* picturePlace = new TransformableComponent();
-    picturePlace->SetPosition(0, 0);
-    picturePlace->SetVisible(true);
-    background->AddComponent(picture);
-    background->AddComponent(picturePlace);
+    auto* backgroundDrawable = new DrawableComponent();
+    backgroundDrawable->Load("Assets/Sprites/Menu.png");
+    auto* backgroundTransform = new TransformableComponent();
+    backgroundTransform->SetPosition(0, 0);
+    backgroundTransform->SetVisible(true);
+    background->AddComponent(backgroundDrawable);
+    background->AddComponent(backgroundTransform);
 
     std::shared_ptr<Actor> sound = m_actorManager.CreateActor("Som");
-    auto* icon = new DrawableComponent();
-    icon->Load("Assets/Sprites/SoundOn.png");
-    icon->LoadSecond("Assets/Sprites/SoundOff.png");
-    auto* iconPlace = new TransformableComponent();
-    iconPlace->SetPosition(720, 20);
-    iconPlace->SetVisible(true);
-    sound->AddComponent(icon);
-    sound->AddComponent(iconPlace);
+    auto* soundDrawable = new DrawableComponent();
+    soundDrawable->Load("Assets/Sprites/SoundOn.png");
+    soundDrawable->LoadSecond("Assets/Sprites/SoundOff.png");
+    auto* soundTransform = new TransformableComponent();
+    soundTransform->SetPosition(ScreenLayout::SOUND_ICON_X, ScreenLayout::SOUND_ICON_Y);
+    soundTransform->SetVisible(true);
+    sound->AddComponent(soundDrawable);
+    sound->AddComponent(soundTransform);
 
     m_drawingSystem.Add(background);
     m_drawingSystem.Add(sound);
@@ -46,8 +47,8 @@ void TitleMenu::Release()
 void TitleMenu::ShowSound(bool on)
 {
     m_soundOn = on;
-    auto* icon = m_actorManager.GetActor(MENU_SOUND_ICON)->GetComponent<DrawableComponent>();
-    m_soundOn ? icon->ShowFirst() : icon->ShowSecond();
+    auto* drawable = m_actorManager.GetActor(MENU_SOUND_ICON)->GetComponent<DrawableComponent>();
+    m_soundOn ? drawable->ShowFirst() : drawable->ShowSecond();
 }
 
 int TitleMenu::Show(ALLEGRO_EVENT_QUEUE* queue)
@@ -58,8 +59,7 @@ int TitleMenu::Show(ALLEGRO_EVENT_QUEUE* queue)
 
 void TitleMenu::Draw()
 {
-    FitPictureToWindow();
-    al_clear_to_color(al_map_rgb(0, 0, 0));
+    BeginFrame(al_map_rgb(0, 0, 0));
     m_drawingSystem.DrawAll();
     al_flip_display();
 }

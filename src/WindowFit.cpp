@@ -1,5 +1,7 @@
 #include "WindowFit.h"
 
+#include "content/ScreenLayout.h"
+
 #include <allegro5/allegro.h>
 
 #include <algorithm>
@@ -7,8 +9,8 @@
 
 namespace
 {
-constexpr int PICTURE_WIDTH = 800;
-constexpr int PICTURE_HEIGHT = 600;
+using ScreenLayout::PICTURE_HEIGHT;
+using ScreenLayout::PICTURE_WIDTH;
 
 bool IsIdentity(const ALLEGRO_TRANSFORM* transform)
 {
@@ -49,4 +51,10 @@ void FitPictureToWindow()
     al_set_clipping_rectangle(left, top, pictureWidth, pictureHeight);
     al_build_transform(&transform, static_cast<float>(left), static_cast<float>(top), scale, scale, 0.0f);
     al_use_transform(&transform);
+}
+
+void BeginFrame(ALLEGRO_COLOR colour)
+{
+    FitPictureToWindow();
+    al_clear_to_color(colour);
 }

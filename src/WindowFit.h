@@ -1,5 +1,7 @@
 #pragma once
 
+#include <allegro5/allegro.h>
+
 // The game draws an 800 × 600 picture. In a window of another size (resized or
 // maximised) the picture is scaled to fit, keeping its proportions, centred
 // between black bars; game logic never sees the window's size.
@@ -8,3 +10,6 @@
 // clipping from the target's size and paints the bars. Scaling uses the
 // pictures' own pixels (no smoothing), so they stay crisp.
 void FitPictureToWindow();
+
+// Starts a frame: fits the picture to the window, then clears it to colour.
+void BeginFrame(ALLEGRO_COLOR colour);

@@ -2,7 +2,7 @@
 
 #include "componentsystem/Component.h"
 
-// How far an actor moves per frame, in pixels.
+// How far an actor moves per update step of the round (1/60 s), in pixels.
 class SpeedComponent : public Component
 {
 public:

@@ -12,5 +12,5 @@ struct IngredientRecord
     bool visible = false;   // whether the built actor starts visible
     std::string spritePath;
     int points = 0;
-    float speed = 0.0f;     // pixels per frame
+    float speed = 0.0f;     // pixels per update step (1/60 s)
 };

@@ -74,8 +74,7 @@ void Game::DrawPausedFrame()
     m_spawnedIngredients.First(firstIngredient, found);
     SetActorVisible(SceneActor::PAUSE, true);
 
-    FitPictureToWindow();
-    al_clear_to_color(al_map_rgb(0, 0, 0));
+    BeginFrame(al_map_rgb(0, 0, 0));
     m_drawingSystem.Draw(SceneActor::BACKGROUND);
     m_drawingSystem.Draw(SceneActor::SOUND);
     m_drawingSystem.Draw(SceneActor::COOK);
@@ -90,8 +89,7 @@ void Game::DrawPausedFrame()
 
 void Game::DrawGetReadyFrame()
 {
-    FitPictureToWindow();
-    al_clear_to_color(al_map_rgb(0, 0, 0));
+    BeginFrame(al_map_rgb(0, 0, 0));
     m_drawingSystem.Draw(SceneActor::BACKGROUND);
     m_drawingSystem.Draw(SceneActor::COOK);
     m_drawingSystem.Draw(SceneActor::SOUND);
@@ -101,8 +99,7 @@ void Game::DrawGetReadyFrame()
 
 void Game::DrawRunningFrame()
 {
-    FitPictureToWindow();
-    al_clear_to_color(al_map_rgb(255, 255, 255));
+    BeginFrame(al_map_rgb(255, 255, 255));
     m_drawingSystem.DrawAll();
     DrawClock();
     PresentFrame();
@@ -111,8 +108,7 @@ void Game::DrawRunningFrame()
 void Game::DrawRoundOverFrame()
 {
     SetActorVisible(SceneActor::GAME_OVER, true);
-    FitPictureToWindow();
-    al_clear_to_color(al_map_rgb(0, 0, 0));
+    BeginFrame(al_map_rgb(0, 0, 0));
     m_drawingSystem.Draw(SceneActor::BACKGROUND);
     m_drawingSystem.Draw(SceneActor::GAME_OVER);
     const char* result = IsRoundWon() ? "Ganhou!" : "Perdeu!";
@@ -123,8 +119,7 @@ void Game::DrawRoundOverFrame()
 void Game::DrawPictureFrame(ActorId picture)
 {
     SetActorVisible(picture, true);
-    FitPictureToWindow();
-    al_clear_to_color(al_map_rgb(0, 0, 0));
+    BeginFrame(al_map_rgb(0, 0, 0));
     m_drawingSystem.Draw(picture);
     m_drawingSystem.Draw(SceneActor::SOUND);
     PresentFrame();

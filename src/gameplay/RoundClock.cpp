@@ -1,5 +1,10 @@
 #include "Game.h"
 
+#include "gameplay/RoundRules.h"
+
+#include <string>
+#include <vector>
+
 void Game::Tick()
 {
     if (m_readyCount >= 0)
@@ -7,59 +12,31 @@ void Game::Tick()
         --m_readyCount;
         return;
     }
-    if (m_minutes == 1)
-    {
-        m_minutes = 0;
-        m_seconds = 59;
-    }
-    else if (m_seconds > 0)
-    {
-        --m_seconds;
-    }
-    // At 0:00 the clock stays: two ticks in one pass must not start a second
-    // minute. The end check of the next frame ends the round.
+    const RoundRules::Clock clock = RoundRules::ClockAfterTick({m_minutes, m_seconds});
+    m_minutes = clock.minutes;
+    m_seconds = clock.seconds;
     ReleaseNextIngredient();
 }
 
 bool Game::RoundHasEnded() const
 {
-    return (m_minutes == 0 && m_seconds == 0) || m_caughtIngredients.Size() > 30;
+    return RoundRules::RoundHasEnded({m_minutes, m_seconds}, m_caughtIngredients.Size());
 }
 
 bool Game::IsRoundWon() const
 {
-    if (m_recipeIngredients.Size() != m_caughtIngredients.Size())
-    {
-        return false;
-    }
-    // Match every catch against a still unmatched recipe entry of the same name:
-    // the catches must equal the recipe as a multiset of names.
-    LinkedList<int> pending;
-    for (int position = 1; position <= m_recipeIngredients.Size(); ++position)
-    {
-        int id = 0;
-        bool found = false;
-        m_recipeIngredients.Get(id, position, found);
-        pending.Insert(id);
-    }
-    int matches = 0;
-    for (int caughtPosition = 1; caughtPosition <= m_caughtIngredients.Size(); ++caughtPosition)
-    {
-        int caughtId = 0;
-        bool found = false;
-        m_caughtIngredients.Get(caughtId, caughtPosition, found);
-        const std::shared_ptr<Actor> caught = m_actorManager.GetActor(caughtId);
-        for (int position = 1; position <= pending.Size(); ++position)
+    // Ids do not count, names do: an extra of a recipe ingredient's name, or one
+    // actor caught twice, stands for that name.
+    auto namesOf = [this](const LinkedList<int>& ids) {
+        std::vector<std::string> names;
+        for (int position = 1; position <= ids.Size(); ++position)
         {
-            int pendingId = 0;
-            pending.Get(pendingId, position, found);
-            if (m_actorManager.GetActor(pendingId)->GetName() == caught->GetName())
-            {
-                ++matches;
-                pending.Remove(position);
-                break;
-            }
+            int id = 0;
+            bool found = false;
+            ids.Get(id, position, found);
+            names.push_back(m_actorManager.GetActor(static_cast<ActorId>(id))->GetName());
         }
-    }
-    return matches == m_recipeIngredients.Size();
+        return names;
+    };
+    return RoundRules::CatchesMatchRecipe(namesOf(m_recipeIngredients), namesOf(m_caughtIngredients));
 }

@@ -1,9 +1,100 @@
 #include "gameplay/RoundRules.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace RoundRules
 {
+Rectangle PictureRectangle(float x, float y, int width, int height)
+{
+    const int left = static_cast<int>(x);
+    const int top = static_cast<int>(y);
+    return {left, top, left + width, top + height};
+}
+
+bool Overlap(const Rectangle& a, const Rectangle& b)
+{
+    return std::max(a.left, b.left) < std::min(a.right, b.right) &&
+           std::max(a.top, b.top) < std::min(a.bottom, b.bottom);
+}
+
+CookStep StepCook(float x, int shownWidth, bool toRight)
+{
+    const int wholeX = static_cast<int>(x);
+    if (!toRight && x - COOK_STEP > 0.0)
+    {
+        return {true, static_cast<float>(wholeX - COOK_STEP), false};
+    }
+    if (toRight && shownWidth + x + COOK_STEP < ScreenLayout::PICTURE_WIDTH)
+    {
+        return {true, static_cast<float>(wholeX + COOK_STEP), true};
+    }
+    return {false, x, toRight};
+}
+
+Clock ClockAfterTick(Clock clock)
+{
+    if (clock.minutes == 1)
+    {
+        return {0, 59};
+    }
+    if (clock.seconds > 0)
+    {
+        return {clock.minutes, clock.seconds - 1};
+    }
+    return clock;
+}
+
+bool RoundHasEnded(Clock clock, int catches)
+{
+    return (clock.minutes == 0 && clock.seconds == 0) || catches > MOST_CATCHES;
+}
+
+bool CatchesMatchRecipe(const std::vector<std::string>& recipe, const std::vector<std::string>& caught)
+{
+    if (recipe.size() != caught.size())
+    {
+        return false;
+    }
+    // Each catch takes the first still unmatched recipe entry of its name.
+    std::vector<std::string> pending = recipe;
+    for (const std::string& name : caught)
+    {
+        const auto match = std::find(pending.begin(), pending.end(), name);
+        if (match == pending.end())
+        {
+            return false;
+        }
+        pending.erase(match);
+    }
+    return true;
+}
+
+IconSlot IconSlotOfCatch(int n)
+{
+    if (n < 1 || n > MOST_CATCHES)
+    {
+        return {false, 0, 0};
+    }
+    const int index = n - 1;
+    return {true, ScreenLayout::ICON_LEFT + ScreenLayout::ICON_SPACING * (index % ScreenLayout::ICONS_PER_ROW),
+            ScreenLayout::ICON_TOP + ScreenLayout::ICON_SPACING * (index / ScreenLayout::ICONS_PER_ROW)};
+}
+
+int LastSpawnColumn(int pictureWidth)
+{
+    if (pictureWidth <= 0)
+    {
+        return ScreenLayout::PICTURE_WIDTH - 1;
+    }
+    return std::max(0, ScreenLayout::PICTURE_WIDTH - pictureWidth);
+}
+
+int SpawnColumn(int randomDraw, int pictureWidth)
+{
+    return randomDraw % (LastSpawnColumn(pictureWidth) + 1);
+}
+
 StepsOwed UpdateStepsOwed(double elapsed, double carry)
 {
     const double owed = (elapsed > 0.0 ? elapsed : 0.0) + carry;

@@ -1,26 +1,78 @@
 #pragma once
 
-// The arithmetic of a round, apart from the Game that holds its state, so that
-// each rule can be read and tested on its own.
+#include "content/ScreenLayout.h"
+
+#include <string>
+#include <vector>
+
+// The rules of a round as plain arithmetic, apart from the Game that holds
+// its state: each can be read, and tested, on its own.
 namespace RoundRules
 {
-// Width of the picture the game draws, in pixels.
-constexpr int PICTURE_WIDTH = 800;
+// The cook moves this far for each arrow key's character event.
+constexpr int COOK_STEP = 10;
+// Ingredients waiting to fall again are released only while fewer fall.
+constexpr int MOST_FALLING = 6;
+// One catch more than the icons' places ends the round.
+constexpr int MOST_CATCHES = ScreenLayout::ICONS_PER_ROW * ScreenLayout::ICON_ROWS;
+
+// A picture's rectangle on screen, half-open: right and bottom lie outside.
+struct Rectangle
+{
+    int left;
+    int top;
+    int right;
+    int bottom;
+};
+
+// The rectangle of a picture of that size with its top-left corner at (x, y);
+// the position is truncated toward zero (349.9 is column 349).
+Rectangle PictureRectangle(float x, float y, int width, int height);
+
+// True when the rectangles share at least one pixel; touching edges do not.
+bool Overlap(const Rectangle& a, const Rectangle& b);
+
+// Where the cook goes for one arrow key.
+struct CookStep
+{
+    bool moved;  // false: refused at the edge, the picture does not turn either
+    float x;     // from the truncated position, COOK_STEP away
+    bool toRight;
+};
+// shownWidth: the width of the picture the cook shows before it turns.
+CookStep StepCook(float x, int shownWidth, bool toRight);
+
+// The round clock, one minute down to 0:00.
+struct Clock
+{
+    int minutes;
+    int seconds;
+};
+// One second later: 1:00 becomes 0:59; 0:00 stays, so that two ticks handled
+// in one pass never start a second minute.
+Clock ClockAfterTick(Clock clock);
+// The round is over at 0:00, or after more catches than there are icon places.
+bool RoundHasEnded(Clock clock, int catches);
+
+// True when the catches, as a multiset of names, are the recipe's: the same
+// names, each as often; their order does not matter.
+bool CatchesMatchRecipe(const std::vector<std::string>& recipe, const std::vector<std::string>& caught);
+
+// Where the icon of the n-th catch (from 1) lies; no place beyond the last.
+struct IconSlot
+{
+    bool exists;
+    int x;
+    int y;
+};
+IconSlot IconSlotOfCatch(int n);
 
 // The highest column at which an ingredient of that width may appear: it is
 // whole on screen and within the cook's reach. A picture that did not load
 // (width 0) keeps to the last column.
-constexpr int LastSpawnColumn(int pictureWidth)
-{
-    return pictureWidth <= 0 ? PICTURE_WIDTH - 1
-                             : (pictureWidth >= PICTURE_WIDTH ? 0 : PICTURE_WIDTH - pictureWidth);
-}
-
+int LastSpawnColumn(int pictureWidth);
 // A column from 0 to LastSpawnColumn(pictureWidth), from one random draw.
-constexpr int SpawnColumn(int randomDraw, int pictureWidth)
-{
-    return randomDraw % (LastSpawnColumn(pictureWidth) + 1);
-}
+int SpawnColumn(int randomDraw, int pictureWidth);
 
 // The round advances in fixed steps of 1/60 s, whatever the frame rate.
 constexpr double UPDATE_STEP = 1.0 / 60.0;
@@ -36,7 +88,6 @@ struct StepsOwed
     int steps;
     double carry; // time already counted ahead (negative) or still owed
 };
-
 // The update steps owed after `elapsed` seconds, given what was carried from
 // the last pass.
 StepsOwed UpdateStepsOwed(double elapsed, double carry);

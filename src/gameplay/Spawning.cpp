@@ -36,19 +36,19 @@ std::shared_ptr<Actor> Game::BuildActor(const IngredientRecord& record)
 {
     std::shared_ptr<Actor> actor = m_actorManager.CreateActor(record.name);
 
-    auto* place = new TransformableComponent();
-    place->SetPosition(static_cast<float>(record.x), static_cast<float>(record.y));
-    place->SetVisible(record.visible);
-    auto* look = new DrawableComponent();
-    look->Load(record.spritePath);
-    auto* points = new PontuationComponent();
-    points->SetPoints(record.points);
+    auto* transform = new TransformableComponent();
+    transform->SetPosition(static_cast<float>(record.x), static_cast<float>(record.y));
+    transform->SetVisible(record.visible);
+    auto* drawable = new DrawableComponent();
+    drawable->Load(record.spritePath);
+    auto* pontuation = new PontuationComponent();
+    pontuation->SetPoints(record.points);
     auto* speed = new SpeedComponent();
     speed->SetSpeed(record.speed);
 
-    actor->AddComponent(place);
-    actor->AddComponent(look);
-    actor->AddComponent(points);
+    actor->AddComponent(transform);
+    actor->AddComponent(drawable);
+    actor->AddComponent(pontuation);
     actor->AddComponent(speed);
     return actor;
 }
@@ -91,7 +91,7 @@ void Game::ReleaseWaitingIngredient()
     }
     std::shared_ptr<Actor> waiting;
     bool found = false;
-    if (visible < 6)
+    if (visible < RoundRules::MOST_FALLING)
     {
         m_waitingIngredients.First(waiting, found);
     }

@@ -1,6 +1,7 @@
 #include "support/GameFixture.h"
 
 #include "componentsystem/SpeedComponent.h"
+#include "content/RecipeCatalogue.h"
 
 #include <allegro5/allegro.h>
 
@@ -15,18 +16,6 @@
 
 namespace
 {
-const std::vector<std::vector<std::string>> RECIPES = {
-    {"Leite", "Ovo", "Farinha", "Ovo", "Chocolate"},
-    {"Alho", "Macarrao", "Alho", "Azeite", "Alho"},
-    {"Leite Condensado", "Chocolate", "Manteiga", "Chocolate"},
-    {"Cenoura", "Batata", "Cenoura", "Batata", "Azeite", "Batata", "Alho", "Bacon"},
-    {"Frango", "Arroz", "Alho", "Batata", "Frango", "Azeite", "Alho"},
-    {"Laranja", "Maca", "Laranja", "Maca", "Banana", "Maca", "Banana", "Leite Condensado"},
-    {"Camarao", "Alho", "Camarao", "Cebola", "Camarao", "Azeite", "Camarao", "Alho", "Pao", "Alho", "Cebola", "Pao"},
-    {"Batata", "Azeite", "Batata", "Cebola", "Batata", "Alho", "Batata", "Ovo", "Batata", "Azeite", "Alho", "Ovo",
-     "Cebola", "Ovo"},
-    {"Tomate", "Alho", "Tomate", "Pao", "Tomate", "Ovo", "Tomate", "Ovo", "Azeite", "Alho", "Bacon", "Pao"},
-};
 const float SPEEDS[] = {0.3f, 0.7f, 1.0f};
 const std::size_t EXTRAS[] = {3, 5, 7};
 }
@@ -54,8 +43,8 @@ TEST_P(RecipeChoice, TakesTheFirstDrawAndSpawnsRecipeThenExtras)
 
         const std::vector<int> spawned = m_probe->Spawned();
         const std::vector<int> inRecipe = m_probe->Recipe();
-        ASSERT_EQ(spawned.size(), RECIPES[recipe].size() + EXTRAS[difficulty]);
-        EXPECT_EQ(m_probe->Names(inRecipe), RECIPES[recipe]);
+        ASSERT_EQ(spawned.size(), RecipeCatalogue()[recipe].ingredients.size() + EXTRAS[difficulty]);
+        EXPECT_EQ(m_probe->Names(inRecipe), RecipeCatalogue()[recipe].ingredients);
         // The recipe's actors first and only they in the recipe list; the
         // extras are catalogue ingredients, in the spawned list only.
         EXPECT_TRUE(std::equal(inRecipe.begin(), inRecipe.end(), spawned.begin()));

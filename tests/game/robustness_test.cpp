@@ -11,19 +11,12 @@
 #include <string>
 #include <vector>
 
-// Frame pacing, a menu that sleeps while it waits, and pictures that fail to load.
+// Frame pacing, and pictures that fail to load.
 
 namespace fs = std::filesystem;
 
 namespace
 {
-double ThreadCpuSeconds()
-{
-    timespec now{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
-    return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) / 1e9;
-}
-
 double WallSeconds()
 {
     return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch()).count();
@@ -55,19 +48,6 @@ TEST_F(GameTest, PacedFramesComeAtMostSixtyASecondAndTickNothing)
     // Only the one-second timer counts: paced frames move neither clock nor releases.
     EXPECT_EQ(m_probe->Minutes(), 1);
     EXPECT_EQ(m_probe->NextRelease(), 1);
-}
-
-TEST_F(GameTest, TheTitleMenuSleepsWhileItWaits)
-{
-    m_probe->CharLater(ALLEGRO_KEY_ENTER, 0.4);
-    const double wallStart = WallSeconds();
-    const double cpuStart = ThreadCpuSeconds();
-    m_probe->Step();
-    const double cpu = ThreadCpuSeconds() - cpuStart;
-    const double wall = WallSeconds() - wallStart;
-    EXPECT_EQ(m_probe->State(), CHOOSE_DIFFICULTY);
-    ASSERT_GE(wall, 0.3);
-    EXPECT_LT(cpu, 0.1) << "of " << wall << " s waiting";
 }
 
 TEST_F(GameTest, BrokenIngredientPicturesAreReportedOnceNotDrawnNorCaught)

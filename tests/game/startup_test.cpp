@@ -6,6 +6,9 @@
 
 #include <filesystem>
 #include <fstream>
+#include <iterator>
+#include <sstream>
+#include <unistd.h>
 #include <ostream>
 #include <string>
 #include <sys/stat.h>
@@ -113,6 +116,47 @@ TEST_P(FailedStartTest, WritesItsMessageOnceAndExitsWithOne)
 
 INSTANTIATE_TEST_SUITE_P(Assets, FailedStartTest, ::testing::ValuesIn(FAILED_STARTS),
                          [](const ::testing::TestParamInfo<FailedStart>& info) { return info.param.name; });
+
+namespace
+{
+// CPU time the game's main thread has used so far, in clock ticks.
+long MainThreadTicks(pid_t pid)
+{
+    std::ifstream stat("/proc/" + std::to_string(pid) + "/task/" + std::to_string(pid) + "/stat");
+    std::string text((std::istreambuf_iterator<char>(stat)), std::istreambuf_iterator<char>());
+    // The fields after the name (which may hold spaces) in parentheses: state is
+    // the first, user and system time the 12th and 13th.
+    std::istringstream fields(text.substr(text.rfind(')') + 2));
+    std::string field;
+    long user = 0;
+    long system = 0;
+    for (int index = 1; index <= 13 && fields >> field; ++index)
+    {
+        if (index == 12)
+        {
+            user = std::stol(field);
+        }
+        if (index == 13)
+        {
+            system = std::stol(field);
+        }
+    }
+    return user + system;
+}
+}
+
+TEST(BuiltGame, TheTitleMenuSleepsWhileItWaits)
+{
+    TempDir elsewhere;
+    GameProcess::Options options;
+    options.folder = elsewhere.Path();
+    GameProcess game(FORNALINA_BINARY, options);
+    ASSERT_TRUE(GameWindow(game.Pid()).WaitForPicture("Assets/Sprites/Menu.png", 30.0)) << game.Errors();
+    const long before = MainThreadTicks(game.Pid());
+    EXPECT_FALSE(game.WaitForExit(1.0)); // a second of waiting on the menu
+    const long used = MainThreadTicks(game.Pid()) - before;
+    EXPECT_LE(used, sysconf(_SC_CLK_TCK) / 20) << "ticks of CPU in a second";
+}
 
 // A game that starts well: its menu comes back after its window was hidden and
 // shown again (no compositor keeps a copy), and closing it is a normal quit.

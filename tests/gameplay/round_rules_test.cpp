@@ -2,7 +2,151 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <utility>
+#include <vector>
+
 using namespace RoundRules;
+
+TEST(Catching, RectanglesAreHalfOpenAndPositionsTruncated)
+{
+    struct Case
+    {
+        const char* what;
+        float cookX;
+        int cookWidth; // 100 facing left, 90 facing right
+        float x, y;    // the ingredient's, 30 × 30
+        bool overlap;
+    };
+    // The cook stands at y 465 and is 120 high.
+    const Case cases[] = {
+        {"touching the left edge", 350.0f, 100, 320.0f, 465.0f, false},
+        {"one column over the left edge", 350.0f, 100, 321.0f, 465.0f, true},
+        {"touching the right edge", 350.0f, 100, 450.0f, 465.0f, false},
+        {"one column over the right edge", 350.0f, 100, 449.0f, 465.0f, true},
+        {"449.9 counts as column 449", 350.0f, 100, 449.9f, 465.0f, true},
+        {"touching the top", 350.0f, 100, 400.0f, 435.0f, false},
+        {"one row over the top", 350.0f, 100, 400.0f, 436.0f, true},
+        {"touching the bottom", 350.0f, 100, 400.0f, 585.0f, false},
+        {"one row over the bottom", 350.0f, 100, 400.0f, 584.0f, true},
+        {"touching a corner", 350.0f, 100, 320.0f, 435.0f, false},
+        {"a cook at 349.9 ends before column 449", 349.9f, 100, 449.0f, 465.0f, false},
+        {"facing right the cook is 90 wide", 350.0f, 90, 440.0f, 465.0f, false},
+        {"one column into the right-facing cook", 350.0f, 90, 439.0f, 465.0f, true},
+        {"a picture that did not load overlaps nothing", 350.0f, 0, 350.0f, 465.0f, false},
+    };
+    for (const Case& c : cases)
+    {
+        const Rectangle cook = PictureRectangle(c.cookX, 465.0f, c.cookWidth, c.cookWidth == 0 ? 0 : 120);
+        const Rectangle ingredient = PictureRectangle(c.x, c.y, 30, 30);
+        EXPECT_EQ(Overlap(cook, ingredient), c.overlap) << c.what;
+        EXPECT_EQ(Overlap(ingredient, cook), c.overlap) << c.what << ", the other way round";
+    }
+}
+
+TEST(Catching, IconsFillTwoRowsOfFifteenAndNoMore)
+{
+    struct Case
+    {
+        int n;
+        IconSlot slot;
+    };
+    const Case cases[] = {
+        {1, {true, 20, 8}},   {2, {true, 50, 8}},    {15, {true, 440, 8}}, {16, {true, 20, 38}},
+        {30, {true, 440, 38}}, {31, {false, 0, 0}}, {0, {false, 0, 0}},
+    };
+    for (const Case& c : cases)
+    {
+        const IconSlot slot = IconSlotOfCatch(c.n);
+        EXPECT_EQ(slot.exists, c.slot.exists) << "catch " << c.n;
+        EXPECT_EQ(slot.x, c.slot.x) << "catch " << c.n;
+        EXPECT_EQ(slot.y, c.slot.y) << "catch " << c.n;
+    }
+}
+
+TEST(CookMoves, TenPixelsFromTheWholeColumnWithinTheScreen)
+{
+    struct Case
+    {
+        float x;
+        int shownWidth;
+        bool toRight;
+        CookStep step;
+    };
+    const Case cases[] = {
+        {20.0f, 90, false, {true, 10.0f, false}},
+        {10.0f, 90, false, {false, 10.0f, false}}, // 10 - 10 is not above 0
+        {10.5f, 90, false, {true, 0.0f, false}},
+        {349.9f, 100, false, {true, 339.0f, false}},
+        {349.9f, 100, true, {true, 359.0f, true}},
+        {689.0f, 100, true, {true, 699.0f, true}}, // 100 + 689 + 10 < 800
+        {690.0f, 100, true, {false, 690.0f, true}},
+        {699.0f, 90, true, {true, 709.0f, true}}, // 90 + 699 + 10 < 800
+        {700.0f, 90, true, {false, 700.0f, true}},
+    };
+    for (const Case& c : cases)
+    {
+        const CookStep step = StepCook(c.x, c.shownWidth, c.toRight);
+        EXPECT_EQ(step.moved, c.step.moved) << c.x << (c.toRight ? " right" : " left");
+        EXPECT_EQ(step.x, c.step.x) << c.x << (c.toRight ? " right" : " left");
+    }
+}
+
+TEST(RoundClock, CountsOneMinuteDownAndStaysAtZero)
+{
+    const std::pair<Clock, Clock> ticks[] = {
+        {{1, 0}, {0, 59}}, {{0, 59}, {0, 58}}, {{0, 10}, {0, 9}}, {{0, 1}, {0, 0}}, {{0, 0}, {0, 0}},
+    };
+    for (const auto& [before, after] : ticks)
+    {
+        const Clock clock = ClockAfterTick(before);
+        EXPECT_EQ(clock.minutes, after.minutes) << before.minutes << ":" << before.seconds;
+        EXPECT_EQ(clock.seconds, after.seconds) << before.minutes << ":" << before.seconds;
+    }
+    Clock clock{1, 0};
+    int ticksToZero = 0;
+    for (; !(clock.minutes == 0 && clock.seconds == 0) && ticksToZero < 100; ++ticksToZero)
+    {
+        clock = ClockAfterTick(clock);
+    }
+    EXPECT_EQ(ticksToZero, 60);
+}
+
+TEST(RoundClock, TheRoundEndsAtZeroOrAfterThirtyCatches)
+{
+    EXPECT_TRUE(RoundHasEnded({0, 0}, 0));
+    EXPECT_FALSE(RoundHasEnded({0, 1}, 0));
+    EXPECT_FALSE(RoundHasEnded({1, 0}, 0));
+    EXPECT_FALSE(RoundHasEnded({0, 30}, 30));
+    EXPECT_TRUE(RoundHasEnded({0, 30}, 31));
+}
+
+TEST(Judgement, CatchesMustBeTheRecipeCountedByName)
+{
+    using Names = std::vector<std::string>;
+    const Names recipe = {"Batata", "Azeite", "Batata", "Ovo"};
+    struct Case
+    {
+        const char* what;
+        Names caught;
+        bool won;
+    };
+    const Case cases[] = {
+        {"in the recipe's order", {"Batata", "Azeite", "Batata", "Ovo"}, true},
+        {"in reverse order", {"Ovo", "Batata", "Azeite", "Batata"}, true},
+        {"nothing", {}, false},
+        {"one short", {"Batata", "Azeite", "Batata"}, false},
+        {"one too many", {"Batata", "Azeite", "Batata", "Ovo", "Ovo"}, false},
+        {"one name too often, another too rarely", {"Batata", "Batata", "Batata", "Ovo"}, false},
+        {"a name not in the recipe", {"Batata", "Azeite", "Batata", "Tomate"}, false},
+        {"names are exact", {"batata", "Azeite", "Batata", "Ovo"}, false},
+    };
+    for (const Case& c : cases)
+    {
+        EXPECT_EQ(CatchesMatchRecipe(recipe, c.caught), c.won) << c.what;
+    }
+    EXPECT_TRUE(CatchesMatchRecipe({}, {}));
+}
 
 TEST(SpawnColumns, KeepTheWholePictureOnScreenAndWithinReach)
 {

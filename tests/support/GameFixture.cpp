@@ -1,5 +1,7 @@
 #include "support/GameFixture.h"
 
+#include "content/IngredientCatalogue.h"
+#include "content/RecipeCatalogue.h"
 #include "content/SceneActors.h"
 
 #include <allegro5/allegro.h>
@@ -13,19 +15,6 @@ namespace fs = std::filesystem;
 
 namespace
 {
-const std::array<const char*, 21> CATALOGUE_NAMES = {
-    "Maca",   "Laranja", "Banana",    "Alho",    "Arroz",  "Azeite",           "Bacon",
-    "Batata", "Camarao", "Cebola",    "Cenoura", "Chocolate", "Farinha",        "Frango",
-    "Leite",  "Leite Condensado", "Macarrao", "Manteiga", "Ovo", "Pao",        "Tomate"};
-
-const std::array<const char*, 21> CATALOGUE_FILES = {
-    "Maca",   "Laranja", "Banana",    "Alho",    "Arroz",  "Azeite",          "Bacon",
-    "Batata", "Camarao", "Cebola",    "Cenoura", "Chocolate", "Farinha",       "Frango",
-    "Leite",  "LeiteCondensado", "Macarrao", "Manteiga", "Ovo", "Pao",        "Tomate"};
-
-const std::array<const char*, 9> RECIPE_CARDS = {"FReceita1", "FReceita2", "FReceita3", "MReceita1", "MReceita2",
-                                                 "MReceita3", "DReceita1", "DReceita2", "DReceita3"};
-
 ALLEGRO_COLOR ToColour(Rgba rgba)
 {
     return al_map_rgba(rgba.r, rgba.g, rgba.b, rgba.a);
@@ -46,9 +35,9 @@ Rgba Ingredient(int catalogueIndex)
 
 int CatalogueIndex(const std::string& name)
 {
-    for (std::size_t i = 0; i < CATALOGUE_NAMES.size(); ++i)
+    for (std::size_t i = 0; i < IngredientCatalogue().size(); ++i)
     {
-        if (name == CATALOGUE_NAMES[i])
+        if (name == IngredientCatalogue()[i].name)
         {
             return static_cast<int>(i);
         }
@@ -67,26 +56,66 @@ void WriteAssets(const std::string& root)
         fs::copy_file(std::string("Assets/") + file, root + "/Assets/" + file);
     }
 
-    WriteSolidPng(sprites + "Background.png", 800, 600, ToColour(BACKGROUND));
-    WriteSolidPng(sprites + "Zuna-esquerda.png", COOK_LEFT_WIDTH, COOK_HEIGHT, ToColour(COOK_LEFT));
-    WriteSolidPng(sprites + "Zuna-direita.png", COOK_RIGHT_WIDTH, COOK_HEIGHT, ToColour(COOK_RIGHT));
-    WriteSolidPng(sprites + "Pause.png", 800, 100, ToColour(PAUSE));
-    WriteSolidPng(sprites + "FimDeJogo.png", 800, 600, ToColour(GAME_OVER));
-    WriteSolidPng(sprites + "Dificuldade.png", 800, 600, ToColour(DIFFICULTY));
-    WriteSolidPng(sprites + "Instrucoes.png", 800, 600, ToColour(INSTRUCTIONS));
+    // The scene's pictures where the game looks for them, each of its own colour.
+    auto write = [&root](const char* path, int width, int height, Rgba colour) {
+        WriteSolidPng(root + "/" + path, width, height, ToColour(colour));
+    };
+    auto plan = [](ActorId id) { return SceneActorPlans()[id - 1]; };
+    write(plan(SceneActor::BACKGROUND).firstImage, 800, 600, BACKGROUND);
+    write(plan(SceneActor::COOK).firstImage, COOK_LEFT_WIDTH, COOK_HEIGHT, COOK_LEFT);
+    write(plan(SceneActor::COOK).secondImage, COOK_RIGHT_WIDTH, COOK_HEIGHT, COOK_RIGHT);
+    write(plan(SceneActor::PAUSE).firstImage, 800, 100, PAUSE);
+    write(plan(SceneActor::GAME_OVER).firstImage, 800, 600, GAME_OVER);
+    write(plan(SceneActor::DIFFICULTY).firstImage, 800, 600, DIFFICULTY);
+    write(plan(SceneActor::INSTRUCTION).firstImage, 800, 600, INSTRUCTIONS);
+    write(plan(SceneActor::SOUND).firstImage, 40, 40, SOUND_ON);
+    write(plan(SceneActor::SOUND).secondImage, 40, 40, SOUND_OFF);
+    // The title menu's picture shares the sound icons.
     WriteSolidPng(sprites + "Menu.png", 800, 600, ToColour(MENU));
-    WriteSolidPng(sprites + "SoundOn.png", 40, 40, ToColour(SOUND_ON));
-    WriteSolidPng(sprites + "SoundOff.png", 40, 40, ToColour(SOUND_OFF));
     WriteSolidPng(sprites + "Icone.png", 64, 64, ToColour(MENU)); // the window's, never drawn
-    for (std::size_t i = 0; i < RECIPE_CARDS.size(); ++i)
+    for (std::size_t i = 0; i < RecipeCatalogue().size(); ++i)
     {
-        WriteSolidPng(sprites + RECIPE_CARDS[i] + ".png", 800, 600, ToColour(RecipeCard(static_cast<int>(i))));
+        WriteSolidPng(root + "/" + RecipeCatalogue()[i].cardPath, 800, 600, ToColour(RecipeCard(static_cast<int>(i))));
     }
-    for (std::size_t i = 0; i < CATALOGUE_FILES.size(); ++i)
+    for (std::size_t i = 0; i < IngredientCatalogue().size(); ++i)
     {
-        WriteSolidPng(sprites + "Ingredientes/" + CATALOGUE_FILES[i] + ".png", INGREDIENT_SIZE, INGREDIENT_SIZE,
+        WriteSolidPng(root + "/" + IngredientCatalogue()[i].spritePath, INGREDIENT_SIZE, INGREDIENT_SIZE,
                       ToColour(Ingredient(static_cast<int>(i))));
     }
+}
+}
+
+namespace
+{
+// Encoding the kitchen's PNGs costs more than most tests: it is written once
+// per build of the test program, beside it, and copied into each test's folder.
+// A new build writes it anew, since the pictures may have changed.
+std::string TestKitchen()
+{
+    std::error_code error;
+    const fs::path program = fs::read_symlink("/proc/self/exe", error);
+    const auto built = static_cast<unsigned long long>(fs::last_write_time(program, error).time_since_epoch().count());
+    const fs::path kitchens = program.parent_path() / "test-kitchen";
+    const fs::path kitchen = kitchens / std::to_string(built);
+    if (!fs::exists(kitchen / "Assets", error))
+    {
+        // Written aside and renamed into place, so that tests running side by
+        // side never see half a kitchen.
+        fs::create_directories(kitchens, error);
+        const fs::path draft = kitchens / ("draft-" + std::to_string(getpid()));
+        fs::remove_all(draft, error);
+        FixtureArt::WriteAssets(draft.string());
+        fs::rename(draft, kitchen, error);
+        fs::remove_all(draft, error); // another test was first
+        for (const fs::directory_entry& old : fs::directory_iterator(kitchens, error))
+        {
+            if (old.path() != kitchen && old.path().filename().string().rfind("draft-", 0) != 0)
+            {
+                fs::remove_all(old.path(), error);
+            }
+        }
+    }
+    return kitchen.string();
 }
 }
 
@@ -94,7 +123,8 @@ void GameTest::SetUp()
 {
     StartAllegroForTests();
     ASSERT_FALSE(m_dir.Path().empty());
-    FixtureArt::WriteAssets(m_dir.Path());
+    fs::copy(TestKitchen(), m_dir.Path(), fs::copy_options::recursive);
+    ASSERT_TRUE(fs::is_regular_file(m_dir.File("Assets/Sprites/Background.png")));
     m_previousDirectory = fs::current_path().string();
     fs::current_path(m_dir.Path());
 

@@ -32,7 +32,8 @@ struct Share
     double process;    // every thread of the process
     double mainThread; // the game's own thread
 };
-// While the title menu waits for a key that comes after `seconds`.
+// While the title menu waits for a key (I, to the instructions) that comes
+// after `seconds`.
 Share MenuWaitCpuShare(GameProbe& probe, double seconds);
 // Paced passes of whatever screen the game is on.
 double ScreenCpuShare(GameProbe& probe, double seconds);

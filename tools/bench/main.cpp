@@ -95,14 +95,12 @@ bool MeasureFrames(Results& results)
     probe.Step();
     probe.Char(ALLEGRO_KEY_M);
     probe.Step();
-    const Frames::Share menu = Frames::MenuWaitCpuShare(probe, 5.0); // then ENTER
+    const Frames::Share menu = Frames::MenuWaitCpuShare(probe, 5.0); // then I
     results["cpu_menu_pct"] = 100.0 * menu.process;
     results["cpu_menu_game_thread_pct"] = 100.0 * menu.mainThread;
-    results["cpu_difficulty_pct"] = 100.0 * Frames::ScreenCpuShare(probe, 5.0);
-    probe.SetState(INSTRUCTIONS);
     results["cpu_instructions_pct"] = 100.0 * Frames::ScreenCpuShare(probe, 5.0);
-    probe.Place(SceneActor::INSTRUCTION)->SetVisible(false);
-    probe.SetState(CHOOSE_DIFFICULTY);
+    probe.StepIntoTitleMenu(ALLEGRO_KEY_ESCAPE, {ALLEGRO_KEY_ENTER});
+    results["cpu_difficulty_pct"] = 100.0 * Frames::ScreenCpuShare(probe, 5.0);
     probe.StepChar(ALLEGRO_KEY_2);
     results["cpu_recipe_pct"] = 100.0 * Frames::ScreenCpuShare(probe, 5.0);
     probe.StepChar(ALLEGRO_KEY_ENTER);

@@ -4,9 +4,7 @@
 
 #include <allegro5/allegro_audio.h>
 
-#include <chrono>
 #include <cstdlib>
-#include <thread>
 
 namespace
 {
@@ -33,10 +31,6 @@ GameProbe::GameProbe(Game& game)
 
 GameProbe::~GameProbe()
 {
-    if (m_later.joinable())
-    {
-        m_later.join();
-    }
     al_destroy_user_event_source(&m_source);
 }
 
@@ -48,7 +42,6 @@ bool GameProbe::Start()
     }
     al_unregister_event_source(game.m_eventQueue, al_get_timer_event_source(game.m_timer));
     al_register_event_source(game.m_eventQueue, &m_source);
-    m_sourceRegistered = true;
     game.m_framePacer.SetEnabled(false);
     SetPassDuration(m_passDuration);
     return true;
@@ -167,18 +160,6 @@ void GameProbe::StepIntoTitleMenu(int keycode, const std::function<void()>& queu
     game.UpdateAndDraw();
 }
 
-void GameProbe::CharLater(int keycode, double seconds)
-{
-    if (m_later.joinable())
-    {
-        m_later.join();
-    }
-    m_later = std::thread([this, keycode, seconds] {
-        std::this_thread::sleep_for(std::chrono::duration<double>(seconds));
-        Char(keycode);
-    });
-}
-
 void GameProbe::EnterRound(int difficulty, unsigned seed)
 {
     if (State() == TITLE_MENU)
@@ -196,6 +177,11 @@ void GameProbe::FinishGetReady()
     {
         StepTick();
     }
+}
+
+bool GameProbe::IsOver() const
+{
+    return game.IsOver();
 }
 
 int GameProbe::State() const
@@ -346,11 +332,6 @@ void GameProbe::CatchById(int id)
     const TransformableComponent* cook = Place(SceneActor::COOK);
     PlaceIngredient(id, cook->GetX(), cook->GetY(), true);
     Step();
-}
-
-bool GameProbe::Collides(ActorId a, ActorId b) const
-{
-    return game.Collides(GetActor(a), GetActor(b));
 }
 
 bool GameProbe::IsRoundWon() const

@@ -10,7 +10,6 @@
 #include <memory>
 #include <functional>
 #include <string>
-#include <thread>
 #include <vector>
 
 // Drives a real Game from tests and benchmarks: starts it as Run does, feeds
@@ -59,8 +58,6 @@ public:
     void StepIntoTitleMenu(int keycode, const std::vector<int>& menuKeycodes);
     // As above, for the events the caller queues in between.
     void StepIntoTitleMenu(int keycode, const std::function<void()>& queueMenuEvents);
-    // Sends a key from another thread after a delay, while this thread waits.
-    void CharLater(int keycode, double seconds);
 
     // From the title menu through difficulty and recipe into PLAYING, with
     // srand(seed) just before the difficulty is chosen (0 easy, 1, 2 hard).
@@ -69,6 +66,7 @@ public:
     void FinishGetReady();
 
     // State.
+    bool IsOver() const;
     int State() const;
     void SetState(int state);
     int Difficulty() const;
@@ -107,7 +105,6 @@ public:
     void CatchById(int id);
 
     // The game's private operations, where a test needs them directly.
-    bool Collides(ActorId a, ActorId b) const;
     bool IsRoundWon() const;
     // The waiting queue's actors, as ids, front first.
     std::vector<int> Waiting() const;
@@ -116,12 +113,9 @@ public:
     void DrawRunningFrame();
     void SetMusicPlaying(bool playing);
 
-    Game& game;
-
 private:
+    Game& game;
     ALLEGRO_EVENT_SOURCE m_source;
-    bool m_sourceRegistered = false;
-    std::thread m_later;
     double m_passDuration = 1.0 / 60.0;
     double m_roundTime = 0.0;
     void Emit(ALLEGRO_EVENT_TYPE type, int keycode, bool repeat = false);

@@ -2,6 +2,7 @@
 
 #include "content/RecipeCatalogue.h"
 #include "content/SceneActors.h"
+#include "gameplay/RoundRules.h"
 
 #include <algorithm>
 #include <array>
@@ -17,8 +18,6 @@ const std::array<int, 17> KEYS = {ALLEGRO_KEY_ENTER, ALLEGRO_KEY_ESCAPE, ALLEGRO
                                   ALLEGRO_KEY_PAD_1, ALLEGRO_KEY_A,      ALLEGRO_KEY_SPACE, ALLEGRO_KEY_4,
                                   ALLEGRO_KEY_UP};
 
-const std::array<const char*, 8> SCENE_NAMES = {"Background", "Cook",      "Pause",       "Game Over",
-                                                "Recipe",     "Dificulty", "Instruction", "Som"};
 }
 
 SoakPlayer::SoakPlayer(GameProbe& probe, unsigned seed)
@@ -46,7 +45,7 @@ std::string SoakPlayer::PlayRounds(int rounds, int framesPerTick)
             ++m_roundsPlayed;
         }
         std::string broken = CheckInvariants();
-        if (m_probe.game.IsOver())
+        if (m_probe.IsOver())
         {
             broken += "the game quit";
         }
@@ -88,8 +87,8 @@ void SoakPlayer::MoveSomething()
     std::vector<int> moving;
     for (int id : m_probe.Spawned())
     {
-        const TransformableComponent* place = m_probe.Place(id);
-        if (place->IsVisible() || place->GetY() > 0.0f)
+        const TransformableComponent* transform = m_probe.Place(id);
+        if (transform->IsVisible() || transform->GetY() > 0.0f)
         {
             moving.push_back(id);
         }
@@ -98,15 +97,15 @@ void SoakPlayer::MoveSomething()
     {
         return;
     }
-    TransformableComponent* place = m_probe.Place(moving[Pick(0, moving.size() - 1)]);
-    if (place->IsVisible() && Pick(0, 1) == 0)
+    TransformableComponent* transform = m_probe.Place(moving[Pick(0, moving.size() - 1)]);
+    if (transform->IsVisible() && Pick(0, 1) == 0)
     {
         const TransformableComponent* cook = m_probe.Place(SceneActor::COOK);
-        place->SetPosition(cook->GetX() + 10.0f, cook->GetY() - 20.0f);
+        transform->SetPosition(cook->GetX() + 10.0f, cook->GetY() - 20.0f);
     }
     else
     {
-        place->SetY(static_cast<float>(Pick(590, 600)));
+        transform->SetY(static_cast<float>(Pick(590, 600)));
     }
 }
 
@@ -123,10 +122,12 @@ void SoakPlayer::PlayPass(int framesPerTick)
     case INSTRUCTIONS:
         if (Pick(0, 3) == 0)
         {
-            // ESCAPE would show the menu in this very pass and wait there for a
-            // key no one can send in time; leave the way ESCAPE does.
-            m_probe.Place(SceneActor::INSTRUCTION)->SetVisible(false);
-            m_probe.SetState(TITLE_MENU);
+            // ESCAPE shows the menu in this very pass, which waits there for
+            // its keys: give it some, the last one a choice that ends the wait.
+            m_probe.StepIntoTitleMenu(ALLEGRO_KEY_ESCAPE, [this] {
+                QueueRandomKeys(Pick(0, 2), false);
+                m_probe.Char(Pick(0, 3) == 0 ? ALLEGRO_KEY_M : ALLEGRO_KEY_ENTER);
+            });
             return;
         }
         QueueRandomKeys(Pick(0, 3), false);
@@ -167,10 +168,10 @@ void SoakPlayer::PlayPass(int framesPerTick)
 std::string SoakPlayer::CheckInvariants() const
 {
     std::ostringstream broken;
-    for (ActorId id = 1; id <= SCENE_NAMES.size(); ++id)
+    for (ActorId id = 1; id <= SceneActor::COUNT; ++id)
     {
         const std::shared_ptr<Actor> actor = m_probe.GetActor(id);
-        if (actor == nullptr || actor->GetName() != SCENE_NAMES[id - 1])
+        if (actor == nullptr || actor->GetName() != SceneActorPlans()[id - 1].name)
         {
             broken << "scene actor " << id << " missing or renamed; ";
         }
@@ -199,7 +200,7 @@ std::string SoakPlayer::CheckInvariants() const
     {
         broken << "the recipe's ingredients are not the first spawned; ";
     }
-    if (caught.size() > 31)
+    if (caught.size() > RoundRules::MOST_CATCHES + 1)
     {
         broken << caught.size() << " caught; ";
     }
@@ -215,17 +216,17 @@ std::string SoakPlayer::CheckInvariants() const
     for (std::size_t position = 1; position <= spawned.size(); ++position)
     {
         const int id = spawned[position - 1];
-        const TransformableComponent* place = m_probe.Place(id);
+        const TransformableComponent* transform = m_probe.Place(id);
         const long queued = std::count(waiting.begin(), waiting.end(), id);
-        const bool visible = place->IsVisible();
-        const bool parked = !visible && place->GetY() == 0.0f;
+        const bool visible = transform->IsVisible();
+        const bool parked = !visible && transform->GetY() == 0.0f;
         const bool neverReleased = static_cast<int>(position) >= m_probe.NextRelease();
 
-        const int conditions = (visible ? 1 : 0) + (!visible && place->GetY() > 0.0f ? 1 : 0) +
+        const int conditions = (visible ? 1 : 0) + (!visible && transform->GetY() > 0.0f ? 1 : 0) +
                                (parked && queued == 1 ? 1 : 0) + (parked && queued == 0 && neverReleased ? 1 : 0);
         if (conditions != 1 || queued > 1 || (queued == 1 && !parked) || (neverReleased && !parked))
         {
-            broken << "ingredient " << id << " (position " << position << ", y " << place->GetY()
+            broken << "ingredient " << id << " (position " << position << ", y " << transform->GetY()
                    << (visible ? ", visible" : ", hidden") << ", queued " << queued << ") is in " << conditions
                    << " conditions; ";
         }

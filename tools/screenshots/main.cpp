@@ -68,11 +68,11 @@ void PlaySeconds(GameProbe& probe, int seconds)
             float lowest = -1.0f;
             for (int id : probe.Spawned())
             {
-                const TransformableComponent* place = probe.Place(id);
-                if (place->IsVisible() && place->GetY() > lowest && place->GetY() < 470.0f)
+                const TransformableComponent* transform = probe.Place(id);
+                if (transform->IsVisible() && transform->GetY() > lowest && transform->GetY() < 470.0f)
                 {
-                    lowest = place->GetY();
-                    target = place->GetX() + 15.0f;
+                    lowest = transform->GetY();
+                    target = transform->GetX() + 15.0f;
                 }
             }
             const TransformableComponent* cook = probe.Place(SceneActor::COOK);
@@ -111,10 +111,7 @@ int main(int argc, char** argv)
         probe.Char(ALLEGRO_KEY_I);
         ok &= camera.Shoot("menu");
         ok &= camera.Shoot("instructions");
-        probe.SetState(TITLE_MENU);
-        probe.Place(SceneActor::INSTRUCTION)->SetVisible(false);
-        probe.Char(ALLEGRO_KEY_ENTER);
-        probe.Step();
+        probe.StepIntoTitleMenu(ALLEGRO_KEY_ESCAPE, {ALLEGRO_KEY_ENTER});
         ok &= camera.Shoot("difficulty");
     }
     else
