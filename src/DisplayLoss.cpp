@@ -64,11 +64,7 @@ void CheckWindowStillExists(ALLEGRO_DISPLAY* display)
     XGetWindowAttributes(connection, static_cast<Window>(al_get_x_window_id(display)), &attributes);
 }
 #else
-void EndGameWhenDisplayIsLost()
-{
-}
+void EndGameWhenDisplayIsLost() {}
 
-void CheckWindowStillExists(ALLEGRO_DISPLAY*)
-{
-}
+void CheckWindowStillExists(ALLEGRO_DISPLAY*) {}
 #endif

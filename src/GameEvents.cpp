@@ -7,7 +7,6 @@
 
 #include <allegro5/allegro_audio.h>
 
-
 namespace
 {
 // The key of an event of that type, or 0 (no key has that code) for any other.

@@ -39,7 +39,8 @@ void FitPictureToWindow()
         return;
     }
 
-    const float scale = std::min(static_cast<float>(width) / PICTURE_WIDTH, static_cast<float>(height) / PICTURE_HEIGHT);
+    const float scale =
+        std::min(static_cast<float>(width) / PICTURE_WIDTH, static_cast<float>(height) / PICTURE_HEIGHT);
     const int pictureWidth = static_cast<int>(std::lround(PICTURE_WIDTH * scale));
     const int pictureHeight = static_cast<int>(std::lround(PICTURE_HEIGHT * scale));
     const int left = (width - pictureWidth) / 2;

@@ -44,19 +44,28 @@ public:
         al_set_new_bitmap_flags(ALLEGRO_MEMORY_BITMAP);
     }
 
-    void TearDown() override { al_uninstall_audio(); }
+    void TearDown() override
+    {
+        al_uninstall_audio();
+    }
 };
 ::testing::Environment* const kAllegro = ::testing::AddGlobalTestEnvironment(new AllegroEnvironment);
 
 struct BitmapDeleter
 {
-    void operator()(ALLEGRO_BITMAP* b) const { al_destroy_bitmap(b); }
+    void operator()(ALLEGRO_BITMAP* b) const
+    {
+        al_destroy_bitmap(b);
+    }
 };
 using Bitmap = std::unique_ptr<ALLEGRO_BITMAP, BitmapDeleter>;
 
 struct FontDeleter
 {
-    void operator()(ALLEGRO_FONT* f) const { al_destroy_font(f); }
+    void operator()(ALLEGRO_FONT* f) const
+    {
+        al_destroy_font(f);
+    }
 };
 using Font = std::unique_ptr<ALLEGRO_FONT, FontDeleter>;
 
@@ -70,8 +79,9 @@ class Pixels
 {
 public:
     explicit Pixels(ALLEGRO_BITMAP* bitmap)
-        : m_width(al_get_bitmap_width(bitmap)), m_height(al_get_bitmap_height(bitmap)),
-          m_data(static_cast<size_t>(m_width) * m_height * 4)
+        : m_width(al_get_bitmap_width(bitmap))
+        , m_height(al_get_bitmap_height(bitmap))
+        , m_data(static_cast<size_t>(m_width) * m_height * 4)
     {
         ALLEGRO_LOCKED_REGION* region =
             al_lock_bitmap(bitmap, ALLEGRO_PIXEL_FORMAT_ABGR_8888_LE, ALLEGRO_LOCK_READONLY);
@@ -83,9 +93,18 @@ public:
         al_unlock_bitmap(bitmap);
     }
 
-    int Width() const { return m_width; }
-    int Height() const { return m_height; }
-    int Alpha(int x, int y) const { return At(x, y)[3]; }
+    int Width() const
+    {
+        return m_width;
+    }
+    int Height() const
+    {
+        return m_height;
+    }
+    int Alpha(int x, int y) const
+    {
+        return At(x, y)[3];
+    }
     // Perceived brightness 0–255 (the images are opaque where this is used).
     double Luma(int x, int y) const
     {
@@ -94,7 +113,10 @@ public:
     }
 
 private:
-    const uint8_t* At(int x, int y) const { return &m_data[(static_cast<size_t>(y) * m_width + x) * 4]; }
+    const uint8_t* At(int x, int y) const
+    {
+        return &m_data[(static_cast<size_t>(y) * m_width + x) * 4];
+    }
 
     int m_width;
     int m_height;
@@ -132,12 +154,12 @@ AreaStats Measure(const Pixels& px, int x0, int y0, int x1, int y1)
 
 enum class Kind
 {
-    Scene,       // 800 × 600, opaque, drawn from the top-left corner
-    Overlay,     // 800 × 600, drawn over another scene
-    Cook,        // 90–110 wide, at most 135 high, transparent around her
-    SoundIcon,   // at most 60 × 60, transparent corners
-    Ingredient,  // at most 30 × 30: the caught icons stand 30 px apart
-    AppIcon,     // 256 × 256, installed under icons/hicolor/256x256
+    Scene,      // 800 × 600, opaque, drawn from the top-left corner
+    Overlay,    // 800 × 600, drawn over another scene
+    Cook,       // 90–110 wide, at most 135 high, transparent around her
+    SoundIcon,  // at most 60 × 60, transparent corners
+    Ingredient, // at most 30 × 30: the caught icons stand 30 px apart
+    AppIcon,    // 256 × 256, installed under icons/hicolor/256x256
 };
 
 struct Picture
@@ -155,9 +177,8 @@ std::vector<Picture> AllPictures()
 {
     std::vector<Picture> list;
     const std::string sprites = "Assets/Sprites/";
-    for (const char* name : {"Menu", "Instrucoes", "Dificuldade", "Background", "FReceita1", "FReceita2",
-                             "FReceita3", "MReceita1", "MReceita2", "MReceita3", "DReceita1", "DReceita2",
-                             "DReceita3"})
+    for (const char* name : {"Menu", "Instrucoes", "Dificuldade", "Background", "FReceita1", "FReceita2", "FReceita3",
+                             "MReceita1", "MReceita2", "MReceita3", "DReceita1", "DReceita2", "DReceita3"})
         list.push_back({sprites + name + ".png", Kind::Scene});
     list.push_back({sprites + "Pause.png", Kind::Overlay});
     list.push_back({sprites + "FimDeJogo.png", Kind::Overlay});
@@ -166,9 +187,9 @@ std::vector<Picture> AllPictures()
     list.push_back({sprites + "SoundOn.png", Kind::SoundIcon});
     list.push_back({sprites + "SoundOff.png", Kind::SoundIcon});
     list.push_back({sprites + "Icone.png", Kind::AppIcon});
-    for (const char* name : {"Maca", "Laranja", "Banana", "Alho", "Arroz", "Azeite", "Bacon", "Batata", "Camarao",
-                             "Cebola", "Cenoura", "Chocolate", "Farinha", "Frango", "Leite", "LeiteCondensado",
-                             "Macarrao", "Manteiga", "Ovo", "Pao", "Tomate"})
+    for (const char* name : {"Maca",   "Laranja",         "Banana",   "Alho",     "Arroz",     "Azeite",  "Bacon",
+                             "Batata", "Camarao",         "Cebola",   "Cenoura",  "Chocolate", "Farinha", "Frango",
+                             "Leite",  "LeiteCondensado", "Macarrao", "Manteiga", "Ovo",       "Pao",     "Tomate"})
         list.push_back({sprites + "Ingredientes/" + name + ".png", Kind::Ingredient});
     return list;
 }
@@ -384,4 +405,4 @@ TEST(Music, StreamsForHalfAMinuteToAMinuteAndAHalf)
     al_destroy_audio_stream(stream);
     EXPECT_LT(std::filesystem::file_size(kMusicPath), 1500u * 1024u);
 }
-}  // namespace
+} // namespace

@@ -62,8 +62,8 @@ bool ReadPngSize(const std::string& path, int& width, int& height)
     static const unsigned char SIGNATURE[8] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
     unsigned char header[24];
     std::ifstream file(path, std::ios::binary);
-    if (!file.read(reinterpret_cast<char*>(header), sizeof header) ||
-        !std::equal(SIGNATURE, SIGNATURE + 8, header) || !std::equal(header + 12, header + 16, "IHDR"))
+    if (!file.read(reinterpret_cast<char*>(header), sizeof header) || !std::equal(SIGNATURE, SIGNATURE + 8, header) ||
+        !std::equal(header + 12, header + 16, "IHDR"))
     {
         return false;
     }

@@ -11,6 +11,6 @@ void FailAssertion(const char* condition, const char* file, int line)
 
 void ReportSkippedActor(const char* condition, const char* file, int line, const std::string& actorName)
 {
-    std::fprintf(stderr, "%s:%d: Assertion `%s' failed for actor \"%s\"; it is not drawn.\n", file, line,
-                 condition, actorName.c_str());
+    std::fprintf(stderr, "%s:%d: Assertion `%s' failed for actor \"%s\"; it is not drawn.\n", file, line, condition,
+                 actorName.c_str());
 }

@@ -5,8 +5,7 @@
 // Internal preconditions. FORNALINA_ASSERT holds in every build type: a broken one
 // is reported with the condition's own text and the source path, like assert, and
 // ends the program.
-#define FORNALINA_ASSERT(condition) \
-    ((condition) ? static_cast<void>(0) : FailAssertion(#condition, __FILE__, __LINE__))
+#define FORNALINA_ASSERT(condition) ((condition) ? static_cast<void>(0) : FailAssertion(#condition, __FILE__, __LINE__))
 
 [[noreturn]] void FailAssertion(const char* condition, const char* file, int line);
 

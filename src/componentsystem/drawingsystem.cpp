@@ -7,14 +7,14 @@
 #include <allegro5/allegro.h>
 
 // Like FORNALINA_ASSERT, but a failure skips the actor instead of ending the game.
-#define SKIP_ACTOR_UNLESS(condition, actor)                                                 \
-    if (!(condition))                                                                        \
-    {                                                                                        \
-        if (m_reported.insert((actor).get()).second)                                         \
-        {                                                                                    \
-            ReportSkippedActor(#condition, __FILE__, __LINE__, (actor)->GetName());          \
-        }                                                                                    \
-        return;                                                                              \
+#define SKIP_ACTOR_UNLESS(condition, actor)                                                                            \
+    if (!(condition))                                                                                                  \
+    {                                                                                                                  \
+        if (m_reported.insert((actor).get()).second)                                                                   \
+        {                                                                                                              \
+            ReportSkippedActor(#condition, __FILE__, __LINE__, (actor)->GetName());                                    \
+        }                                                                                                              \
+        return;                                                                                                        \
     }
 
 void DrawingSystem::Add(std::shared_ptr<Actor> actor)

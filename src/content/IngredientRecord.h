@@ -6,11 +6,11 @@
 // caught-ingredient icons are built.
 struct IngredientRecord
 {
-    std::string name;       // the key recipes use (exact, case-sensitive)
-    int x = 0;              // spawn position, pixels
+    std::string name; // the key recipes use (exact, case-sensitive)
+    int x = 0;        // spawn position, pixels
     int y = 0;
-    bool visible = false;   // whether the built actor starts visible
+    bool visible = false; // whether the built actor starts visible
     std::string spritePath;
     int points = 0;
-    float speed = 0.0f;     // pixels per update step (1/60 s)
+    float speed = 0.0f; // pixels per update step (1/60 s)
 };

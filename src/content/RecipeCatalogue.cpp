@@ -17,8 +17,8 @@ const std::vector<Recipe>& RecipeCatalogue()
          {"Camarao", "Alho", "Camarao", "Cebola", "Camarao", "Azeite", "Camarao", "Alho", "Pao", "Alho", "Cebola",
           "Pao"}},
         {"Assets/Sprites/DReceita2.png",
-         {"Batata", "Azeite", "Batata", "Cebola", "Batata", "Alho", "Batata", "Ovo", "Batata", "Azeite", "Alho",
-          "Ovo", "Cebola", "Ovo"}},
+         {"Batata", "Azeite", "Batata", "Cebola", "Batata", "Alho", "Batata", "Ovo", "Batata", "Azeite", "Alho", "Ovo",
+          "Cebola", "Ovo"}},
         {"Assets/Sprites/DReceita3.png",
          {"Tomate", "Alho", "Tomate", "Pao", "Tomate", "Ovo", "Tomate", "Ovo", "Azeite", "Alho", "Bacon", "Pao"}},
     };

@@ -35,8 +35,8 @@ bool Overlap(const Rectangle& a, const Rectangle& b);
 // Where the cook goes for one arrow key.
 struct CookStep
 {
-    bool moved;  // false: refused at the edge, the picture does not turn either
-    float x;     // from the truncated position, COOK_STEP away
+    bool moved; // false: refused at the edge, the picture does not turn either
+    float x;    // from the truncated position, COOK_STEP away
     bool toRight;
 };
 // shownWidth: the width of the picture the cook shows before it turns.

@@ -3,8 +3,8 @@
 #include "componentsystem/DrawableComponent.h"
 #include "componentsystem/SpeedComponent.h"
 #include "componentsystem/TransformableComponent.h"
-#include "content/ScreenLayout.h"
 #include "content/SceneActors.h"
+#include "content/ScreenLayout.h"
 #include "gameplay/RoundRules.h"
 
 #include <allegro5/allegro_audio.h>

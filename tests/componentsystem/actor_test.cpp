@@ -21,8 +21,14 @@ public:
         , m_destroyed(destroyed)
     {
     }
-    ~CountedComponent() override { ++m_destroyed[m_name]; }
-    std::string GetName() const override { return m_name; }
+    ~CountedComponent() override
+    {
+        ++m_destroyed[m_name];
+    }
+    std::string GetName() const override
+    {
+        return m_name;
+    }
 
 private:
     std::string m_name;

@@ -45,13 +45,15 @@ void RunAgainstModel(unsigned seed, int steps, MakeValue makeValue, LinkedList<T
         {
         case 0:
         case 1:
-        case 2: {
+        case 2:
+        {
             const T value = makeValue(pick(0, 1000));
             list.Insert(value);
             model.push_back(value);
             break;
         }
-        case 3: {
+        case 3:
+        {
             // Positions around and beyond both ends, valid or not.
             const int position = pick(-2, size + 2);
             const bool valid = position >= 1 && position <= size;
@@ -62,7 +64,8 @@ void RunAgainstModel(unsigned seed, int steps, MakeValue makeValue, LinkedList<T
             }
             break;
         }
-        case 4: {
+        case 4:
+        {
             ASSERT_EQ(list.RemoveFirst(), !model.empty());
             if (!model.empty())
             {
@@ -71,7 +74,8 @@ void RunAgainstModel(unsigned seed, int steps, MakeValue makeValue, LinkedList<T
             break;
         }
         case 5:
-        case 6: {
+        case 6:
+        {
             const int position = pick(-2, size + 2);
             const bool valid = position >= 1 && position <= size;
             T value = makeValue(-1);
@@ -82,7 +86,8 @@ void RunAgainstModel(unsigned seed, int steps, MakeValue makeValue, LinkedList<T
             ASSERT_EQ(value, valid ? model[position - 1] : before);
             break;
         }
-        case 7: {
+        case 7:
+        {
             T value = makeValue(-1);
             const T before = value;
             bool found = model.empty();
@@ -120,7 +125,8 @@ TEST(LinkedListModel, IntsFollowADequeOverLongRandomRuns)
     {
         LinkedList<int> list;
         std::deque<int> model;
-        RunAgainstModel<int>(seed, 4000, [](int i) { return i; }, list, model, [] {});
+        RunAgainstModel<int>(
+            seed, 4000, [](int i) { return i; }, list, model, [] {});
     }
 }
 

@@ -7,11 +7,11 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <sstream>
-#include <unistd.h>
 #include <ostream>
+#include <sstream>
 #include <string>
 #include <sys/stat.h>
+#include <unistd.h>
 
 // The built game started where it cannot start: one message, nothing else, and
 // an exit status that tells launchers it failed.
@@ -46,9 +46,9 @@ void CutShort(const std::string& file)
 // A well-formed sound of no samples at all.
 void ReplaceBySilence(const std::string& file)
 {
-    const unsigned char header[44] = {'R', 'I', 'F', 'F', 36, 0, 0, 0, 'W', 'A', 'V', 'E', 'f', 'm', 't', ' ',
-                                      16,  0,   0,   0,   1,  0, 1, 0, 0x44, 0xAC, 0, 0, 0x88, 0x58, 1, 0,
-                                      2,   0,   16,  0,   'd', 'a', 't', 'a', 0, 0, 0, 0};
+    const unsigned char header[44] = {'R', 'I', 'F', 'F', 36, 0, 0,   0,   'W', 'A',  'V',  'E', 'f', 'm',  't',
+                                      ' ', 16,  0,   0,   0,  1, 0,   1,   0,   0x44, 0xAC, 0,   0,   0x88, 0x58,
+                                      1,   0,   2,   0,   16, 0, 'd', 'a', 't', 'a',  0,    0,   0,   0};
     std::ofstream(file, std::ios::binary | std::ios::trunc).write(reinterpret_cast<const char*>(header), 44);
 }
 

@@ -52,7 +52,7 @@ TEST(Catching, IconsFillTwoRowsOfFifteenAndNoMore)
         IconSlot slot;
     };
     const Case cases[] = {
-        {1, {true, 20, 8}},   {2, {true, 50, 8}},    {15, {true, 440, 8}}, {16, {true, 20, 38}},
+        {1, {true, 20, 8}},    {2, {true, 50, 8}},  {15, {true, 440, 8}}, {16, {true, 20, 38}},
         {30, {true, 440, 38}}, {31, {false, 0, 0}}, {0, {false, 0, 0}},
     };
     for (const Case& c : cases)
@@ -74,14 +74,10 @@ TEST(CookMoves, TenPixelsFromTheWholeColumnWithinTheScreen)
         CookStep step;
     };
     const Case cases[] = {
-        {20.0f, 90, false, {true, 10.0f, false}},
-        {10.0f, 90, false, {false, 10.0f, false}}, // 10 - 10 is not above 0
-        {10.5f, 90, false, {true, 0.0f, false}},
-        {349.9f, 100, false, {true, 339.0f, false}},
-        {349.9f, 100, true, {true, 359.0f, true}},
-        {689.0f, 100, true, {true, 699.0f, true}}, // 100 + 689 + 10 < 800
-        {690.0f, 100, true, {false, 690.0f, true}},
-        {699.0f, 90, true, {true, 709.0f, true}}, // 90 + 699 + 10 < 800
+        {20.0f, 90, false, {true, 10.0f, false}},   {10.0f, 90, false, {false, 10.0f, false}}, // 10 - 10 is not above 0
+        {10.5f, 90, false, {true, 0.0f, false}},    {349.9f, 100, false, {true, 339.0f, false}},
+        {349.9f, 100, true, {true, 359.0f, true}},  {689.0f, 100, true, {true, 699.0f, true}}, // 100 + 689 + 10 < 800
+        {690.0f, 100, true, {false, 690.0f, true}}, {699.0f, 90, true, {true, 709.0f, true}},  // 90 + 699 + 10 < 800
         {700.0f, 90, true, {false, 700.0f, true}},
     };
     for (const Case& c : cases)
@@ -157,10 +153,15 @@ TEST(SpawnColumns, KeepTheWholePictureOnScreenAndWithinReach)
         int column;
     };
     const Case cases[] = {
-        {30, 0, 0},      {30, 770, 770}, {30, 771, 0},  {30, 799, 28}, // 30-px sprites: 0 to 770
+        {30, 0, 0},
+        {30, 770, 770},
+        {30, 771, 0},
+        {30, 799, 28}, // 30-px sprites: 0 to 770
         {30, 2147483647, 2147483647 % 771},
-        {800, 12345, 0}, {900, 7, 0},                                   // as wide as the screen
-        {0, 799, 799},   {0, 800, 0},                                   // a picture that did not load
+        {800, 12345, 0},
+        {900, 7, 0}, // as wide as the screen
+        {0, 799, 799},
+        {0, 800, 0}, // a picture that did not load
     };
     for (const Case& c : cases)
     {
@@ -182,15 +183,15 @@ TEST(UpdateSteps, FollowRealTimeInStepsOfASixtiethAtMostFourAPass)
     const double step = 1.0 / 60.0;
     const Case cases[] = {
         {step, 0.0, 1, 0.0},
-        {step - 0.0015, 0.0, 1, -0.0015},       // a frame a little early still gets its step
-        {step + 0.0015, 0.0, 1, 0.0015},        // and a little late too
+        {step - 0.0015, 0.0, 1, -0.0015},          // a frame a little early still gets its step
+        {step + 0.0015, 0.0, 1, 0.0015},           // and a little late too
         {step - 0.0015, -0.0015, 0, step - 0.003}, // early twice in a row: the second waits
-        {0.030, 0.0, 1, 0.030 - step},          // frames of 30 ms: 1, then 2 ...
+        {0.030, 0.0, 1, 0.030 - step},             // frames of 30 ms: 1, then 2 ...
         {0.030, 0.030 - step, 2, 0.060 - 3 * step},
         {0.0, 0.0, 0, 0.0},
-        {-1.0, 0.0, 0, 0.0},                    // a clock that went back owes nothing
+        {-1.0, 0.0, 0, 0.0}, // a clock that went back owes nothing
         {4 * step, 0.0, 4, 0.0},
-        {1.0, 0.0, 4, 0.0},                     // a long stall: four steps and the rest dropped
+        {1.0, 0.0, 4, 0.0}, // a long stall: four steps and the rest dropped
     };
     for (const Case& c : cases)
     {

@@ -39,7 +39,8 @@ void ExpectTheTitleMenuFrom(const std::string& program, const std::string& folde
     GameProcess::Options options;
     options.folder = folder;
     GameProcess game(program, options);
-    EXPECT_TRUE(GameWindow(game.Pid()).WaitForPicture("Assets/Sprites/Menu.png", 30.0)) << "no title menu; it wrote: " << game.Errors();
+    EXPECT_TRUE(GameWindow(game.Pid()).WaitForPicture("Assets/Sprites/Menu.png", 30.0))
+        << "no title menu; it wrote: " << game.Errors();
     EXPECT_FALSE(game.WaitForExit(0.2)) << "it ended with: " << game.Errors();
     EXPECT_EQ(game.Errors(), "");
 }
@@ -55,8 +56,8 @@ TEST(Install, TheInstalledGameStartsFromAnyFolder)
 {
     TempDir prefix;
     TempDir elsewhere;
-    const std::string install = std::string("cmake --install \"") + FORNALINA_BUILD_DIR + "\" --prefix \"" +
-                                prefix.Path() + "\" > /dev/null";
+    const std::string install =
+        std::string("cmake --install \"") + FORNALINA_BUILD_DIR + "\" --prefix \"" + prefix.Path() + "\" > /dev/null";
     ASSERT_EQ(std::system(install.c_str()), 0) << install;
 
     const std::string game = prefix.File("bin/fornalina");

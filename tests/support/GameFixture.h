@@ -1,8 +1,8 @@
 #pragma once
 
 #include "Game.h"
-#include "support/AllegroFixture.h"
 #include "GameProbe.h"
+#include "support/AllegroFixture.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -17,16 +17,16 @@
 // music are the game's own.
 namespace FixtureArt
 {
-constexpr Rgba BACKGROUND{0, 0, 128, 255};         // 800 × 600
-constexpr Rgba COOK_LEFT{255, 0, 0, 255};          // 100 × 120
-constexpr Rgba COOK_RIGHT{255, 128, 0, 255};       // 90 × 120
-constexpr Rgba PAUSE{0, 160, 0, 255};              // 800 × 100, the top strip
-constexpr Rgba GAME_OVER{60, 0, 60, 255};          // 800 × 600
-constexpr Rgba DIFFICULTY{0, 128, 128, 255};       // 800 × 600
-constexpr Rgba INSTRUCTIONS{128, 0, 128, 255};     // 800 × 600
-constexpr Rgba MENU{128, 128, 0, 255};             // 800 × 600
-constexpr Rgba SOUND_ON{255, 255, 0, 255};         // 40 × 40
-constexpr Rgba SOUND_OFF{0, 255, 255, 255};        // 40 × 40
+constexpr Rgba BACKGROUND{0, 0, 128, 255};     // 800 × 600
+constexpr Rgba COOK_LEFT{255, 0, 0, 255};      // 100 × 120
+constexpr Rgba COOK_RIGHT{255, 128, 0, 255};   // 90 × 120
+constexpr Rgba PAUSE{0, 160, 0, 255};          // 800 × 100, the top strip
+constexpr Rgba GAME_OVER{60, 0, 60, 255};      // 800 × 600
+constexpr Rgba DIFFICULTY{0, 128, 128, 255};   // 800 × 600
+constexpr Rgba INSTRUCTIONS{128, 0, 128, 255}; // 800 × 600
+constexpr Rgba MENU{128, 128, 0, 255};         // 800 × 600
+constexpr Rgba SOUND_ON{255, 255, 0, 255};     // 40 × 40
+constexpr Rgba SOUND_OFF{0, 255, 255, 255};    // 40 × 40
 constexpr int COOK_LEFT_WIDTH = 100;
 constexpr int COOK_RIGHT_WIDTH = 90;
 constexpr int COOK_HEIGHT = 120;

@@ -11,10 +11,10 @@ class GameProcess
 public:
     struct Options
     {
-        std::string folder = ".";            // working folder
-        std::vector<std::string> arguments;  // after the program's name
-        std::vector<std::string> unset;      // environment variables taken away
-        std::vector<std::string> set;        // "NAME=value" added or replaced
+        std::string folder = ".";           // working folder
+        std::vector<std::string> arguments; // after the program's name
+        std::vector<std::string> unset;     // environment variables taken away
+        std::vector<std::string> set;       // "NAME=value" added or replaced
     };
 
     GameProcess(const std::string& program, const Options& options);
@@ -23,7 +23,10 @@ public:
     GameProcess(const GameProcess&) = delete;
     GameProcess& operator=(const GameProcess&) = delete;
 
-    pid_t Pid() const { return m_pid; }
+    pid_t Pid() const
+    {
+        return m_pid;
+    }
     // Waits up to seconds for the game to end; true when it has.
     bool WaitForExit(double seconds);
     // Kills the game and waits for it.

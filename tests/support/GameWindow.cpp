@@ -54,8 +54,7 @@ bool IsWindowOf(Display* display, Window window, unsigned long pid, const std::s
 bool ShowsThePicture(Display* display, Window window, ALLEGRO_BITMAP* expected)
 {
     XWindowAttributes attributes{};
-    if (XGetWindowAttributes(display, window, &attributes) == 0 || attributes.width != 800 ||
-        attributes.height != 600)
+    if (XGetWindowAttributes(display, window, &attributes) == 0 || attributes.width != 800 || attributes.height != 600)
     {
         return false;
     }
@@ -75,7 +74,8 @@ bool ShowsThePicture(Display* display, Window window, ALLEGRO_BITMAP* expected)
             const unsigned long shown = XGetPixel(image, x, y);
             auto near = [](int a, int b) { return a - b <= 2 && b - a <= 2; };
             same = near(wanted.r, static_cast<int>((shown >> 16) & 0xFF)) &&
-                   near(wanted.g, static_cast<int>((shown >> 8) & 0xFF)) && near(wanted.b, static_cast<int>(shown & 0xFF));
+                   near(wanted.g, static_cast<int>((shown >> 8) & 0xFF)) &&
+                   near(wanted.b, static_cast<int>(shown & 0xFF));
         }
     }
     XDestroyImage(image);
@@ -95,8 +95,8 @@ Window FindWindow(Display* display, Window under, unsigned long pid, const std::
     Window found = 0;
     for (unsigned int i = 0; i < count && found == 0; ++i)
     {
-        found = IsWindowOf(display, children[i], pid, title) ? children[i]
-                                                             : FindWindow(display, children[i], pid, title);
+        found =
+            IsWindowOf(display, children[i], pid, title) ? children[i] : FindWindow(display, children[i], pid, title);
     }
     if (children != nullptr)
     {
@@ -201,7 +201,8 @@ bool GameWindow::WaitForPicture(const std::string& picture, double seconds) cons
         }
         return false;
     }
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(static_cast<long>(seconds * 1000));
+    const auto deadline =
+        std::chrono::steady_clock::now() + std::chrono::milliseconds(static_cast<long>(seconds * 1000));
     bool shown = false;
     while (!shown && std::chrono::steady_clock::now() < deadline)
     {

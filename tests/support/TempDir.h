@@ -12,8 +12,14 @@ public:
     TempDir(const TempDir&) = delete;
     TempDir& operator=(const TempDir&) = delete;
 
-    const std::string& Path() const { return m_path; }
-    std::string File(const std::string& name) const { return m_path + "/" + name; }
+    const std::string& Path() const
+    {
+        return m_path;
+    }
+    std::string File(const std::string& name) const
+    {
+        return m_path + "/" + name;
+    }
 
 private:
     std::string m_path;

@@ -16,9 +16,15 @@ public:
     VirtualDisplay& operator=(const VirtualDisplay&) = delete;
 
     // ":N", or "" when the server did not start.
-    const std::string& Name() const { return m_name; }
+    const std::string& Name() const
+    {
+        return m_name;
+    }
     // "DISPLAY=:N", for a child's environment.
-    std::string Variable() const { return "DISPLAY=" + m_name; }
+    std::string Variable() const
+    {
+        return "DISPLAY=" + m_name;
+    }
     // Kills the server at once, as a crash would.
     void Kill();
 

@@ -19,10 +19,10 @@ namespace
 {
 // Every picture the game loads before its first frame.
 const char* const START_PICTURES[] = {
-    "Assets/Sprites/Menu.png",          "Assets/Sprites/SoundOn.png",     "Assets/Sprites/SoundOff.png",
-    "Assets/Sprites/Background.png",    "Assets/Sprites/Zuna-esquerda.png", "Assets/Sprites/Zuna-direita.png",
-    "Assets/Sprites/Pause.png",         "Assets/Sprites/FimDeJogo.png",   "Assets/Sprites/Dificuldade.png",
-    "Assets/Sprites/Instrucoes.png",    "Assets/Sprites/Icone.png",
+    "Assets/Sprites/Menu.png",       "Assets/Sprites/SoundOn.png",       "Assets/Sprites/SoundOff.png",
+    "Assets/Sprites/Background.png", "Assets/Sprites/Zuna-esquerda.png", "Assets/Sprites/Zuna-direita.png",
+    "Assets/Sprites/Pause.png",      "Assets/Sprites/FimDeJogo.png",     "Assets/Sprites/Dificuldade.png",
+    "Assets/Sprites/Instrucoes.png", "Assets/Sprites/Icone.png",
 };
 
 void ReportReady()

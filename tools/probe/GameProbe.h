@@ -7,8 +7,8 @@
 
 #include <allegro5/allegro.h>
 
-#include <memory>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -36,11 +36,11 @@ public:
     void UseRealTimer();
 
     // Events, queued for the next pass.
-    void Char(int keycode);    // ALLEGRO_EVENT_KEY_CHAR
-    void RepeatedChar(int keycode); // the same, repeated by a held key
-    void KeyDown(int keycode); // ALLEGRO_EVENT_KEY_DOWN
-    void Tick();               // ALLEGRO_EVENT_TIMER
-    void Close();              // ALLEGRO_EVENT_DISPLAY_CLOSE
+    void Char(int keycode);             // ALLEGRO_EVENT_KEY_CHAR
+    void RepeatedChar(int keycode);     // the same, repeated by a held key
+    void KeyDown(int keycode);          // ALLEGRO_EVENT_KEY_DOWN
+    void Tick();                        // ALLEGRO_EVENT_TIMER
+    void Close();                       // ALLEGRO_EVENT_DISPLAY_CLOSE
     void Emit(ALLEGRO_EVENT_TYPE type); // any other event without data
 
     // One pass of the main loop. On the title menu the pass is run as if the

@@ -12,11 +12,10 @@
 namespace
 {
 // Listed keys of every screen, and a few that no screen uses.
-const std::array<int, 17> KEYS = {ALLEGRO_KEY_ENTER, ALLEGRO_KEY_ESCAPE, ALLEGRO_KEY_I,     ALLEGRO_KEY_M,
-                                  ALLEGRO_KEY_P,     ALLEGRO_KEY_1,      ALLEGRO_KEY_2,     ALLEGRO_KEY_3,
-                                  ALLEGRO_KEY_LEFT,  ALLEGRO_KEY_RIGHT,  ALLEGRO_KEY_LEFT,  ALLEGRO_KEY_RIGHT,
-                                  ALLEGRO_KEY_PAD_1, ALLEGRO_KEY_A,      ALLEGRO_KEY_SPACE, ALLEGRO_KEY_4,
-                                  ALLEGRO_KEY_UP};
+const std::array<int, 17> KEYS = {
+    ALLEGRO_KEY_ENTER, ALLEGRO_KEY_ESCAPE, ALLEGRO_KEY_I,     ALLEGRO_KEY_M,     ALLEGRO_KEY_P,    ALLEGRO_KEY_1,
+    ALLEGRO_KEY_2,     ALLEGRO_KEY_3,      ALLEGRO_KEY_LEFT,  ALLEGRO_KEY_RIGHT, ALLEGRO_KEY_LEFT, ALLEGRO_KEY_RIGHT,
+    ALLEGRO_KEY_PAD_1, ALLEGRO_KEY_A,      ALLEGRO_KEY_SPACE, ALLEGRO_KEY_4,     ALLEGRO_KEY_UP};
 
 }
 

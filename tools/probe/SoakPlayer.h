@@ -25,8 +25,14 @@ public:
     // Checks the game as it stands; "" when all is well.
     std::string CheckInvariants() const;
 
-    int RoundsPlayed() const { return m_roundsPlayed; }
-    long PassesPlayed() const { return m_passes; }
+    int RoundsPlayed() const
+    {
+        return m_roundsPlayed;
+    }
+    long PassesPlayed() const
+    {
+        return m_passes;
+    }
 
 private:
     void PlayPass(int framesPerTick);

@@ -24,7 +24,10 @@ public:
         , m_frame(al_create_bitmap(800, 600))
     {
     }
-    ~Camera() { al_destroy_bitmap(m_frame); }
+    ~Camera()
+    {
+        al_destroy_bitmap(m_frame);
+    }
 
     // Runs one pass with its drawing caught in a bitmap, and saves it.
     bool Shoot(const std::string& name)
