@@ -61,7 +61,7 @@ TEST(Install, TheInstalledGameStartsFromAnyFolder)
     const std::string game = prefix.File("bin/fornalina");
     ASSERT_TRUE(fs::exists(game));
     EXPECT_TRUE(fs::is_regular_file(prefix.File("share/fornalina/Assets/Fonts/orangeJuice.ttf")));
-    EXPECT_TRUE(fs::is_regular_file(prefix.File("share/applications/fornalina.desktop")));
-    EXPECT_TRUE(fs::is_regular_file(prefix.File("share/icons/hicolor/256x256/apps/fornalina.png")));
+    EXPECT_TRUE(fs::is_regular_file(prefix.File("share/applications/org.fornalina.fornalina.desktop")));
+    EXPECT_TRUE(fs::is_regular_file(prefix.File("share/icons/hicolor/256x256/apps/org.fornalina.fornalina.png")));
     ExpectTheTitleMenuFrom(game, elsewhere.Path());
 }
