@@ -7,7 +7,7 @@
 set(FORNALINA_APP_ID org.fornalina.fornalina)
 
 install(TARGETS fornalina RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-install(DIRECTORY Assets/ DESTINATION ${CMAKE_INSTALL_DATADIR}/fornalina/Assets)
+install(DIRECTORY Assets/ DESTINATION ${FORNALINA_INSTALL_DATADIR}/Assets)
 install(FILES packaging/${FORNALINA_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 # Made by tools/assets from the drawing of Assets/Sprites/Icone.png, which the
 # game keeps for its window.
