@@ -6,9 +6,22 @@
 # icons; the command stays "fornalina".
 set(FORNALINA_APP_ID org.fornalina.fornalina)
 
+# The game has no web site of its own yet: this is a placeholder for packagers
+# to replace. The metainfo file expects the screenshots of docs/screenshots/
+# to be published under HOMEPAGE/screenshots/.
+set(FORNALINA_HOMEPAGE "https://fornalina.example.org" CACHE STRING
+    "The game's web site, without a trailing slash (metainfo, screenshots, package)")
+string(REGEX REPLACE "/+$" "" FORNALINA_HOMEPAGE_URL "${FORNALINA_HOMEPAGE}")
+configure_file(packaging/${FORNALINA_APP_ID}.metainfo.xml.in ${FORNALINA_APP_ID}.metainfo.xml @ONLY)
+set(FORNALINA_METAINFO ${PROJECT_BINARY_DIR}/${FORNALINA_APP_ID}.metainfo.xml)
+
 install(TARGETS fornalina RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(DIRECTORY Assets/ DESTINATION ${FORNALINA_INSTALL_DATADIR}/Assets)
 install(FILES packaging/${FORNALINA_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES ${FORNALINA_METAINFO} DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 # Made by tools/assets from the drawing of Assets/Sprites/Icone.png, which the
 # game keeps for its window.
 install(DIRECTORY packaging/icons/ DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor)
+
+install(FILES README.md LICENSE Assets/CREDITS.md DESTINATION ${CMAKE_INSTALL_DOCDIR})
+install(DIRECTORY Assets/licenses DESTINATION ${CMAKE_INSTALL_DOCDIR})
