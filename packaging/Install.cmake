@@ -23,5 +23,14 @@ install(FILES ${FORNALINA_METAINFO} DESTINATION ${CMAKE_INSTALL_DATADIR}/metainf
 # game keeps for its window.
 install(DIRECTORY packaging/icons/ DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor)
 
+# The manual page, compressed as distributions ship it (-n: no name or time
+# inside, so that two builds give the same file).
+add_custom_command(OUTPUT fornalina.6.gz
+    COMMAND gzip -9 -n -c ${PROJECT_SOURCE_DIR}/packaging/fornalina.6 > fornalina.6.gz
+    DEPENDS packaging/fornalina.6
+    COMMENT "Compressing the manual page")
+add_custom_target(fornalina_manpage ALL DEPENDS fornalina.6.gz)
+install(FILES ${PROJECT_BINARY_DIR}/fornalina.6.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
+
 install(FILES README.md LICENSE Assets/CREDITS.md DESTINATION ${CMAKE_INSTALL_DOCDIR})
 install(DIRECTORY Assets/licenses DESTINATION ${CMAKE_INSTALL_DOCDIR})
