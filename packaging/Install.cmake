@@ -1,6 +1,7 @@
-# cmake --install build --prefix PREFIX: the game, its files, a menu entry and
-# its icons. Every installed path is listed in build/install_manifest.txt,
-# which is what uninstalling removes.
+# cmake --install build --prefix PREFIX: the game, its files, a menu entry with
+# its icons and AppStream metainfo, the manual page and the documentation.
+# Every installed path is listed in build/install_manifest.txt, which is what
+# uninstalling removes.
 
 # The game's AppStream component id, which names the desktop entry and the
 # icons; the command stays "fornalina".
@@ -16,7 +17,9 @@ configure_file(packaging/${FORNALINA_APP_ID}.metainfo.xml.in ${FORNALINA_APP_ID}
 set(FORNALINA_METAINFO ${PROJECT_BINARY_DIR}/${FORNALINA_APP_ID}.metainfo.xml)
 
 install(TARGETS fornalina RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-install(DIRECTORY Assets/ DESTINATION ${FORNALINA_INSTALL_DATADIR}/Assets)
+# The credits and licence texts go with the documentation below.
+install(DIRECTORY Assets/ DESTINATION ${FORNALINA_INSTALL_DATADIR}/Assets
+    PATTERN CREDITS.md EXCLUDE PATTERN licenses EXCLUDE)
 install(FILES packaging/${FORNALINA_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${FORNALINA_METAINFO} DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 # Made by tools/assets from the drawing of Assets/Sprites/Icone.png, which the
