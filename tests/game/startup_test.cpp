@@ -1,3 +1,4 @@
+#include "support/DisplayCheck.h"
 #include "support/GameProcess.h"
 #include "support/TempDir.h"
 
@@ -41,6 +42,10 @@ class FailedStartTest : public ::testing::TestWithParam<FailedStart>
 TEST_P(FailedStartTest, WritesItsMessageOnceAndExitsWithZero)
 {
     const FailedStart& start = GetParam();
+    if (start.withDisplay)
+    {
+        SKIP_WITHOUT_DISPLAY();
+    }
     TempDir dir;
     ASSERT_FALSE(dir.Path().empty());
     // The game's own font and sounds but no pictures at all: a scene built after

@@ -1,5 +1,6 @@
 #include "AssetsFolder.h"
 
+#include "support/DisplayCheck.h"
 #include "support/GameProcess.h"
 #include "support/TempDir.h"
 
@@ -55,12 +56,14 @@ void ExpectTheTitleMenuFrom(const std::string& program, const std::string& folde
 
 TEST(BuiltGame, StartsFromAnyFolder)
 {
+    SKIP_WITHOUT_DISPLAY();
     TempDir elsewhere;
     ExpectTheTitleMenuFrom(std::string(FORNALINA_BUILD_DIR) + "/fornalina", elsewhere.Path());
 }
 
 TEST(Install, TheInstalledGameStartsFromAnyFolder)
 {
+    SKIP_WITHOUT_DISPLAY();
     for (const char* folder : {FORNALINA_INSTALL_BINDIR, FORNALINA_INSTALL_DATADIR, FORNALINA_INSTALL_SHAREDIR})
     {
         if (fs::path(folder).is_absolute())

@@ -1,6 +1,7 @@
 #include "support/GameFixture.h"
 
 #include "content/SceneActors.h"
+#include "support/DisplayCheck.h"
 
 #include <allegro5/allegro.h>
 #include <allegro5/allegro_font.h>
@@ -92,6 +93,7 @@ void WriteAssets(const std::string& root)
 
 void GameTest::SetUp()
 {
+    SKIP_WITHOUT_DISPLAY();
     StartAllegroForTests();
     ASSERT_FALSE(m_dir.Path().empty());
     FixtureArt::WriteAssets(m_dir.Path());
