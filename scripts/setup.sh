@@ -1,9 +1,12 @@
 #!/usr/bin/env bash
 # Installs, from the distribution's packages (Debian or Ubuntu), what building
-# and playing need, and with --tests also what the tests need. What is already
-# there counts, wherever it came from: commands on PATH and pkg-config modules
-# are looked for first. Quiet when nothing is missing. Where it cannot install
-# (no apt-get, or neither root nor sudo), it names what is missing and fails.
+# and playing need; with --tests also what the tests need (the validators of
+# the desktop entry, metainfo and manual page among them), with --package what
+# building and checking the Debian package needs. What is already there counts,
+# wherever it came from: commands on PATH and pkg-config modules are looked for
+# first. Quiet when nothing is missing. Where it cannot install (no apt-get, or
+# neither root nor sudo), it names what is missing, prints the one command that
+# installs it, and fails.
 set -euo pipefail
 
 missing=()
@@ -26,11 +29,29 @@ need liballegro-ttf5-dev has_module allegro_ttf-5
 need liballegro-audio5-dev has_module allegro_audio-5
 need liballegro-acodec5-dev has_module allegro_acodec-5
 need libx11-dev has_module x11
-if [[ "${1:-}" == "--tests" ]]; then
-    need libgtest-dev has_module gtest_main
-    need xvfb has_command xvfb-run
-    need xauth has_command xauth
-fi
+for option in "$@"; do
+    case "$option" in
+    --tests)
+        need libgtest-dev has_module gtest_main
+        need xvfb has_command xvfb-run
+        need xauth has_command xauth
+        need appstream has_command appstreamcli
+        need desktop-file-utils has_command desktop-file-validate
+        need groff has_command groff
+        need man-db has_command man
+        ;;
+    --package)
+        need dpkg-dev has_command dpkg-shlibdeps
+        need dpkg-dev has_command dpkg-buildflags
+        need file has_command file
+        need lintian has_command lintian
+        ;;
+    *)
+        echo "usage: $0 [--tests] [--package]" >&2
+        exit 2
+        ;;
+    esac
+done
 [[ ${#missing[@]} -eq 0 ]] && exit 0
 
 # A package may be listed twice (two commands of build-essential).
@@ -43,9 +64,16 @@ if ! command -v apt-get > /dev/null; then
 fi
 sudo=()
 if [[ "$(id -u)" -ne 0 ]]; then
+    # Without sudo, or with a sudo that would ask for a password nobody can
+    # type here, say what to run instead of hanging or failing halfway.
     if ! command -v sudo > /dev/null; then
         echo "Missing: ${missing[*]}" >&2
         echo "As root, run: apt-get install ${missing[*]}" >&2
+        exit 1
+    fi
+    if [[ ! -t 0 ]] && ! sudo -n true 2> /dev/null; then
+        echo "Missing: ${missing[*]}" >&2
+        echo "Run: sudo apt-get install ${missing[*]}" >&2
         exit 1
     fi
     sudo=(sudo)

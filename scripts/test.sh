@@ -11,8 +11,10 @@ scripts/setup.sh --tests
 # server must not reset when its last client leaves: a test that connects in
 # that moment is refused, and its game reports "Falha ao criar janela.".
 run_tests() {
-    (cd "$1" && ALSOFT_DRIVERS=null xvfb-run -a -s "-noreset -screen 0 1024x768x24" \
-        ctest --output-on-failure --parallel "$(nproc)")
+    local dir=$1
+    shift
+    (cd "$dir" && ALSOFT_DRIVERS=null xvfb-run -a -s "-noreset -screen 0 1024x768x24" \
+        ctest --output-on-failure --parallel "$(nproc)" "$@")
 }
 
 # The options are passed every time: a build folder that the play command

@@ -8,6 +8,9 @@ namespace fs = std::filesystem;
 #ifndef FORNALINA_DATA_DIR
 #define FORNALINA_DATA_DIR ""
 #endif
+#ifndef FORNALINA_DATA_DIR_FROM_BINARY
+#define FORNALINA_DATA_DIR_FROM_BINARY "../share/fornalina"
+#endif
 #ifndef FORNALINA_SOURCE_DIR
 #define FORNALINA_SOURCE_DIR ""
 #endif
@@ -34,7 +37,7 @@ std::vector<std::string> AssetsRootCandidates()
     {
         const fs::path folder = executable.parent_path();
         candidates.push_back(folder.string());
-        candidates.push_back((folder.parent_path() / "share" / "fornalina").string());
+        candidates.push_back((folder / FORNALINA_DATA_DIR_FROM_BINARY).lexically_normal().string());
     }
     candidates.push_back(FORNALINA_DATA_DIR);
     candidates.push_back(FORNALINA_SOURCE_DIR);

@@ -11,9 +11,10 @@
 std::string FindAssetsRoot(const std::vector<std::string>& candidates);
 
 // Where to look, in order: the working directory, the executable's folder, the
-// data folder beside an installed executable (../share/fornalina), the data
-// folder chosen at build time, and last the source tree the game was built
-// from, so that a game built but not installed starts from any folder.
+// data folder as placed relative to an installed executable (../share/fornalina,
+// or ../share/games/fornalina beside games/), the data folder chosen at build
+// time, and last the source tree the game was built from, so that a game built
+// but not installed starts from any folder.
 std::vector<std::string> AssetsRootCandidates();
 
 // Moves the working directory to the first candidate holding Assets/; leaves it

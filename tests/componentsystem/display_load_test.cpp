@@ -1,6 +1,7 @@
 #include "componentsystem/DrawableComponent.h"
 
 #include "support/AllegroFixture.h"
+#include "support/DisplayCheck.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -52,6 +53,7 @@ private:
 
 TEST(DisplayLoad, ADamagedPictureNeitherLoadsNorKeepsTheDisplayFromClosing)
 {
+    SKIP_WITHOUT_DISPLAY();
     StartAllegroForTests();
     TempDir dir;
     const std::string good = WriteSolidPng(dir.File("good.png"), 64, 48, al_map_rgb(200, 100, 50));

@@ -17,6 +17,10 @@ protected:
     void SetUp() override
     {
         GameTest::SetUp();
+        if (IsSkipped() || HasFatalFailure())
+        {
+            return;
+        }
         m_probe->EnterRound(2);
         m_probe->FinishGetReady();
         m_ids = m_probe->Spawned();

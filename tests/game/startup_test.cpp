@@ -1,3 +1,4 @@
+#include "support/DisplayCheck.h"
 #include "support/GameProcess.h"
 #include "support/GameWindow.h"
 #include "support/TempDir.h"
@@ -87,6 +88,10 @@ class FailedStartTest : public ::testing::TestWithParam<FailedStart>
 TEST_P(FailedStartTest, WritesItsMessageOnceAndExitsWithOne)
 {
     const FailedStart& start = GetParam();
+    if (start.withDisplay)
+    {
+        SKIP_WITHOUT_DISPLAY();
+    }
     TempDir dir;
     ASSERT_FALSE(dir.Path().empty());
     // The game's own font and sounds but no pictures at all: a scene built after
@@ -147,6 +152,7 @@ long MainThreadTicks(pid_t pid)
 
 TEST(BuiltGame, TheTitleMenuSleepsWhileItWaits)
 {
+    SKIP_WITHOUT_DISPLAY();
     TempDir elsewhere;
     GameProcess::Options options;
     options.folder = elsewhere.Path();
@@ -162,6 +168,7 @@ TEST(BuiltGame, TheTitleMenuSleepsWhileItWaits)
 // shown again (no compositor keeps a copy), and closing it is a normal quit.
 TEST(BuiltGame, RedrawsItsMenuWhenUncoveredAndQuitsWithZero)
 {
+    SKIP_WITHOUT_DISPLAY();
     TempDir elsewhere;
     GameProcess::Options options;
     options.folder = elsewhere.Path();

@@ -3,6 +3,7 @@
 #include "content/IngredientCatalogue.h"
 #include "content/RecipeCatalogue.h"
 #include "content/SceneActors.h"
+#include "support/DisplayCheck.h"
 
 #include <allegro5/allegro.h>
 #include <allegro5/allegro_font.h>
@@ -121,6 +122,7 @@ std::string TestKitchen()
 
 void GameTest::SetUp()
 {
+    SKIP_WITHOUT_DISPLAY();
     StartAllegroForTests();
     ASSERT_FALSE(m_dir.Path().empty());
     fs::copy(TestKitchen(), m_dir.Path(), fs::copy_options::recursive);

@@ -20,6 +20,8 @@ import svgkit as k
 HERE = k.HERE
 ROOT = os.path.normpath(os.path.join(HERE, "..", ".."))
 ASSETS = os.path.join(ROOT, "Assets")
+# The icon theme's files for the desktop; the game itself uses Assets/ only.
+DESKTOP_ICONS = os.path.join(ROOT, "packaging", "icons")
 BUILD = os.path.join(HERE, ".build")
 FONTS = os.path.join(BUILD, "fonts")
 
@@ -76,6 +78,23 @@ def build_icon():
     render(sprites.icon_svg(), "Sprites", "Icone.png")
 
 
+def build_desktop_icons():
+    """The icon in each size of the hicolor theme, and as SVG for any other."""
+    full = sprites.icon_svg()
+    small = sprites.small_icon_svg()
+    for size in sprites.DESKTOP_ICON_SIZES:
+        svg = small if size <= sprites.SMALL_ICON_MAX else full
+        folder = os.path.join(DESKTOP_ICONS, f"{size}x{size}", "apps")
+        os.makedirs(folder, exist_ok=True)
+        k.render(svg, os.path.join(BUILD, "svg", f"icon-{size}.svg"),
+                 os.path.join(folder, sprites.APP_ID + ".png"), size)
+    folder = os.path.join(DESKTOP_ICONS, "scalable", "apps")
+    os.makedirs(folder, exist_ok=True)
+    with open(os.path.join(folder, sprites.APP_ID + ".svg"), "w",
+              encoding="utf-8") as f:
+        f.write(full)
+
+
 def build_screens():
     render(k.expand(k.screen_template("kitchen")), "Sprites", "Background.png")
     render(screens.screen("menu"), "Sprites", "Menu.png")
@@ -113,6 +132,7 @@ STEPS = {
     "cook": build_cook,
     "sound_icons": build_sound_icons,
     "icon": build_icon,
+    "desktop_icons": build_desktop_icons,
     "screens": build_screens,
     "recipes": build_recipes,
     "catch_sound": build_catch_sound,

@@ -1,4 +1,5 @@
-"""Assets/CREDITS.md and the licence texts the borrowed material requires."""
+"""Assets/CREDITS.md and the licence texts: ours for what was made for the
+game, and those the borrowed material requires."""
 import json
 import os
 
@@ -54,6 +55,13 @@ def _version(here, package):
         return json.load(f)["version"]
 
 
+def _spdx_text(here, licence):
+    """The official text of a licence, as the SPDX licence list carries it."""
+    with open(os.path.join(here, "node_modules", "spdx-license-list", "licenses",
+                           licence + ".json"), encoding="utf-8") as f:
+        return json.load(f)["licenseText"].rstrip("\n") + "\n"
+
+
 def _write(path, text):
     os.makedirs(os.path.dirname(path), exist_ok=True)
     with open(path, "w", encoding="utf-8") as f:
@@ -71,6 +79,7 @@ def write(assets, emoji_used, ingredient_sources, here):
     with open(os.path.join(here, "node_modules", "fluentui-emoji", "LICENSE"),
               encoding="utf-8") as f:
         packager = f.read()
+    _write(os.path.join(licences, "CC-BY-4.0.txt"), _spdx_text(here, "CC-BY-4.0"))
     _write(os.path.join(licences, "MIT-FluentEmoji.txt"),
            "Fluent Emoji artwork:\n\n" + FLUENT_NOTICE
            + "\n\nThe npm package fluentui-emoji that carries it:\n\n"
@@ -81,6 +90,7 @@ def write(assets, emoji_used, ingredient_sources, here):
     _write(os.path.join(assets, "CREDITS.md"), template.format(
         fluent_version=_version(here, "fluentui-emoji"),
         fredoka_version=_version(here, "@fontsource/fredoka-one"),
+        spdx_version=_version(here, "spdx-license-list"),
         ingredient_table="\n".join(
             f"| `Sprites/Ingredientes/{file}` | "
             + (f"Fluent Emoji `{name}`" if kind == "emoji" else "our own drawing")

@@ -118,3 +118,31 @@ def icon_svg():
     cook = k.expand('<cook x="26" y="38" height="196" facing="right"/>')
     tomato = k.ingredient("Tomate", 136, 30, 58)
     return k.document(ICON_SIZE, ICON_SIZE, tile + cook + tomato)
+
+
+# The desktop icon's name: the game's AppStream component id, which the desktop
+# entry and the metainfo file are named after as well.
+APP_ID = "org.fornalina.fornalina"
+# Sizes of the icon theme's folders; the smallest get the simple drawing.
+DESKTOP_ICON_SIZES = (16, 32, 48, 64, 128, 256)
+SMALL_ICON_MAX = 16
+
+SMALL_ICON = """
+  <rect x="1" y="1" width="30" height="30" rx="7" fill="#ffe3b3" stroke="#e8850c" stroke-width="2"/>
+  <g stroke="#5a3b22" stroke-width="1.2" stroke-linejoin="round">
+    <rect x="20" y="19" width="8.5" height="3" rx="1.5" fill="#3b3b4f"/>
+    <path fill="#e8453c" d="M5 18h17l-1.6 7.6c-.3 1.6-1.3 2.4-2.8 2.4H9.4c-1.5 0-2.5-.8-2.8-2.4z"/>
+    <rect x="3.5" y="16" width="20" height="3" rx="1.5" fill="#f4f4f4"/>
+    <circle cx="13.5" cy="9" r="5.6" fill="#f8312f"/>
+  </g>
+  <path fill="#1fa83a" stroke="#0b6b22" stroke-width=".7" stroke-linejoin="round"
+        d="M13.5 2.6l1.5 2.6 3.4-.4-2.4 2.4-2.5-1-2.5 1-2.4-2.4 3.4.4z"/>
+  <ellipse cx="11.2" cy="9.2" rx="1.2" ry="1.7" fill="#ff9a90"/>
+"""
+
+
+def small_icon_svg():
+    """The icon for menus and panels at 16 px, where the cook would be a
+    smudge: a tomato dropping into the red saucepan, on the same tile. Drawn
+    on a 32-unit grid so that its edges fall on whole pixels at 16 px."""
+    return k.document(32, 32, SMALL_ICON)

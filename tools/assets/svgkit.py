@@ -144,12 +144,14 @@ def document(width, height, body):
             f'viewBox="0 0 {width} {height}">{body}</svg>\n')
 
 
-def render(svg_text, svg_path, png_path):
-    """Writes the SVG beside the build and renders it to a PNG with alpha."""
+def render(svg_text, svg_path, png_path, size=None):
+    """Writes the SVG beside the build and renders it to a PNG with alpha, at
+    its own size or scaled to a size x size square."""
     with open(svg_path, "w", encoding="utf-8") as f:
         f.write(svg_text)
-    subprocess.run(["rsvg-convert", "--format=png", "-o", png_path, svg_path],
-                   check=True)
+    scale = [] if size is None else [f"--width={size}", f"--height={size}"]
+    subprocess.run(["rsvg-convert", "--format=png", *scale, "-o", png_path,
+                    svg_path], check=True)
 
 
 def escape(text):
