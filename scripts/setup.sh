@@ -39,6 +39,9 @@ for option in "$@"; do
         need desktop-file-utils has_command desktop-file-validate
         need groff has_command groff
         need man-db has_command man
+        # A window manager for the fullscreen test, without its recommended
+        # configuration tools (a whole toolkit).
+        need openbox has_command openbox
         ;;
     --package)
         need dpkg-dev has_command dpkg-shlibdeps
@@ -80,4 +83,11 @@ if [[ "$(id -u)" -ne 0 ]]; then
 fi
 echo "Installing: ${missing[*]}"
 "${sudo[@]}" apt-get update -qq
-"${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}" > /dev/null
+lean=()
+full=()
+for package in "${missing[@]}"; do
+    if [[ "$package" == openbox ]]; then lean+=("$package"); else full+=("$package"); fi
+done
+apt_install() { "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "$@" > /dev/null; }
+[[ ${#full[@]} -eq 0 ]] || apt_install "${full[@]}"
+[[ ${#lean[@]} -eq 0 ]] || apt_install --no-install-recommends "${lean[@]}"

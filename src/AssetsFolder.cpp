@@ -1,5 +1,6 @@
 #include "AssetsFolder.h"
 
+#include <cstdlib>
 #include <filesystem>
 #include <system_error>
 
@@ -15,12 +16,19 @@ namespace fs = std::filesystem;
 #define FORNALINA_SOURCE_DIR ""
 #endif
 
+bool HoldsGameAssets(const std::string& folder)
+{
+    std::error_code error;
+    const fs::path assets = fs::path(folder) / "Assets";
+    return !folder.empty() && fs::is_regular_file(assets / "Fonts" / "orangeJuice.ttf", error) &&
+           fs::is_regular_file(assets / "Music" / "Fornalina.ogg", error);
+}
+
 std::string FindAssetsRoot(const std::vector<std::string>& candidates)
 {
     for (const std::string& candidate : candidates)
     {
-        std::error_code error;
-        if (!candidate.empty() && fs::is_directory(fs::path(candidate) / "Assets", error))
+        if (HoldsGameAssets(candidate))
         {
             return candidate;
         }
@@ -46,7 +54,8 @@ std::vector<std::string> AssetsRootCandidates()
 
 void ChangeToAssetsRoot()
 {
-    const std::string root = FindAssetsRoot(AssetsRootCandidates());
+    const char* chosen = std::getenv("FORNALINA_DATA_DIR");
+    const std::string root = chosen != nullptr && *chosen != '\0' ? chosen : FindAssetsRoot(AssetsRootCandidates());
     if (!root.empty() && root != ".")
     {
         std::error_code ignored;

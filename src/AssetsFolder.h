@@ -7,7 +7,11 @@
 // When it is started elsewhere (from a desktop menu, another folder), the
 // working directory is moved to the folder that holds the installed Assets/.
 
-// The first of the candidate folders that holds an Assets/ folder, or "".
+// True when the folder holds the game's own Assets/ (its font and its music
+// among them): an Assets/ of some other program is not the game's.
+bool HoldsGameAssets(const std::string& folder);
+
+// The first of the candidate folders that holds the game's Assets/, or "".
 std::string FindAssetsRoot(const std::vector<std::string>& candidates);
 
 // Where to look, in order: the working directory, the executable's folder, the
@@ -17,6 +21,8 @@ std::string FindAssetsRoot(const std::vector<std::string>& candidates);
 // but not installed starts from any folder.
 std::vector<std::string> AssetsRootCandidates();
 
-// Moves the working directory to the first candidate holding Assets/; leaves it
-// alone when none does, so that start-up reports the missing files.
+// Moves the working directory to the folder named by FORNALINA_DATA_DIR when
+// that is set (taken as it is: the player asked for it), otherwise to the
+// first candidate holding the game's Assets/; leaves it alone when none does,
+// so that start-up reports the missing files.
 void ChangeToAssetsRoot();

@@ -56,12 +56,11 @@ bool ConsoleUsesUtf8()
 
 void WriteFailureMessage(const char* message)
 {
-    if (ConsoleUsesUtf8())
-    {
-        std::fputs(Windows1252ToUtf8(message).c_str(), stderr);
-    }
-    else
-    {
-        std::fputs(message, stderr);
-    }
+    WriteText(stderr, message);
+}
+
+void WriteText(std::FILE* stream, const std::string& windows1252Text)
+{
+    const std::string text = ConsoleUsesUtf8() ? Windows1252ToUtf8(windows1252Text) : windows1252Text;
+    std::fputs(text.c_str(), stream);
 }

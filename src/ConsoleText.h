@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdio>
 #include <string>
 
 // The start-up failure messages are kept as single-byte Windows-1252 text (the
@@ -15,3 +16,6 @@ bool ConsoleUsesUtf8();
 
 // Writes the message on standard error, in the console's encoding.
 void WriteFailureMessage(const char* message);
+
+// Writes the text on a stream, in the console's encoding.
+void WriteText(std::FILE* stream, const std::string& windows1252Text);

@@ -10,6 +10,11 @@ Game::~Game()
     Shutdown();
 }
 
+void Game::SetLaunchFullscreen(int fullscreen)
+{
+    m_launchFullscreen = fullscreen;
+}
+
 void Game::Run()
 {
     if (m_state != NOT_STARTED)
@@ -54,7 +59,7 @@ bool Game::Start()
     al_attach_audio_stream_to_mixer(m_music, al_get_default_mixer());
     // Allegro 5.2.8 answers false here although the stream does loop.
     al_set_audio_stream_playmode(m_music, ALLEGRO_PLAYMODE_LOOP);
-    al_set_audio_stream_playing(m_music, true);
+    al_set_audio_stream_playing(m_music, m_soundOn);
 
     std::srand(static_cast<unsigned>(std::time(nullptr)));
     m_state = TITLE_MENU;

@@ -2,6 +2,8 @@
 
 #include "FramePacer.h"
 #include "GameState.h"
+#include "Gamepad.h"
+#include "Settings.h"
 #include "TitleMenu.h"
 #include "componentsystem/actormanager.h"
 #include "componentsystem/drawingsystem.h"
@@ -13,6 +15,7 @@
 #include <allegro5/allegro_audio.h>
 #include <allegro5/allegro_font.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -30,6 +33,9 @@ public:
     Game(const Game&) = delete;
     Game& operator=(const Game&) = delete;
 
+    // For this launch only, over the remembered choice: -1 as remembered,
+    // 0 in a window, 1 fullscreen. Before Run.
+    void SetLaunchFullscreen(int fullscreen);
     // The whole life of the application: start-up, the main loop, shutdown.
     void Run();
     // True once the state is QUIT.
@@ -56,8 +62,18 @@ private:
     void ChooseDifficulty(int difficulty);
     void MoveCook(int keycode);
     void ToggleSound();
+    void ToggleFullscreen();
+    void SaveSettings();
     void StartRound();
     void RunTitleMenu();
+
+    // A gamepad: its buttons and directions act as the keys they stand for
+    // (GamepadEvents.cpp).
+    void HandleGamepadEvent(const ALLEGRO_EVENT& event);
+    void PressKeyFromGamepad(int keycode);
+    // Moves the cook for a direction held on the stick: at once when it was just
+    // pressed, then at the cadence of a held key, one step at most a frame.
+    void RepeatHeldDirection(bool pressedNow);
 
     // A new game, and letting go of the scenes (GameScenes.cpp).
     void StartNewGame();
@@ -121,6 +137,12 @@ private:
     int m_nextRelease = 1;
     FramePacer m_framePacer;
     UpdateClock m_updateClock;
-    double m_roundStartTime = 0.0; // timer events older than this belong to the recipe screen
+    std::function<double()> m_clock = al_get_time; // seconds; tests give their own
+    SettingsFile m_settingsFile{std::string()};
+    bool m_fullscreen = false;
+    int m_launchFullscreen = -1;
+    Gamepad::HeldDirection m_heldDirection; // left and right: the cook, the easy and hard levels
+    Gamepad::HeldDirection m_heldVertical;  // up: the medium level
+    double m_roundStartTime = 0.0;          // timer events older than this belong to the recipe screen
     int m_exitStatus = 0;
 };

@@ -1,5 +1,6 @@
 #include "Game.h"
 
+#include "FullscreenKeys.h"
 #include "componentsystem/DrawableComponent.h"
 #include "componentsystem/TransformableComponent.h"
 #include "content/SceneActors.h"
@@ -24,6 +25,11 @@ void Game::HandleEvent(const ALLEGRO_EVENT& event)
         al_acknowledge_resize(m_display);
         return;
     }
+    if (event.type == ALLEGRO_EVENT_JOYSTICK_CONFIGURATION)
+    {
+        al_reconfigure_joysticks(); // a gamepad came or went
+        return;
+    }
     if (m_state == TITLE_MENU || m_state == QUIT || m_state == NOT_STARTED || m_state == UNUSED_STATE)
     {
         return; // the title menu reads its own events; the others ignore them all
@@ -32,6 +38,26 @@ void Game::HandleEvent(const ALLEGRO_EVENT& event)
     {
         m_state = QUIT;
         return;
+    }
+    if (TogglesFullscreen(event))
+    {
+        ToggleFullscreen();
+        return;
+    }
+    if (event.type == ALLEGRO_EVENT_DISPLAY_SWITCH_OUT && m_state == PLAYING)
+    {
+        // The player looks at another window: the round waits, as P makes it.
+        m_state = PAUSED;
+        return;
+    }
+    if (event.type == ALLEGRO_EVENT_JOYSTICK_BUTTON_DOWN || event.type == ALLEGRO_EVENT_JOYSTICK_AXIS)
+    {
+        HandleGamepadEvent(event);
+        return;
+    }
+    if (IsEnterWithAlt(event))
+    {
+        return; // the fullscreen switch's, not this screen's ENTER
     }
     // Key-down events on the result screen only: a key held from the round
     // repeats as character events, which must not skip the result.
@@ -57,7 +83,7 @@ void Game::HandleEvent(const ALLEGRO_EVENT& event)
         {
             MoveCook(key);
         }
-        else if (key == ALLEGRO_KEY_P && !repeated)
+        else if ((key == ALLEGRO_KEY_P || key == ALLEGRO_KEY_ESCAPE) && !repeated)
         {
             m_state = PAUSED;
         }
@@ -143,6 +169,24 @@ void Game::ToggleSound()
     al_set_audio_stream_playing(m_music, m_soundOn);
     auto* drawable = m_actorManager.GetActor(SceneActor::SOUND)->GetComponent<DrawableComponent>();
     m_soundOn ? drawable->ShowFirst() : drawable->ShowSecond();
+    SaveSettings();
+}
+
+void Game::ToggleFullscreen()
+{
+    m_fullscreen = !m_fullscreen;
+    // The window manager resizes the window; the resize event that follows
+    // fits the picture to its new size.
+    al_set_display_flag(m_display, ALLEGRO_FULLSCREEN_WINDOW, m_fullscreen);
+    SaveSettings();
+}
+
+void Game::SaveSettings()
+{
+    Settings settings;
+    settings.musicOn = m_soundOn;
+    settings.fullscreen = m_fullscreen;
+    m_settingsFile.Save(settings);
 }
 
 void Game::RunTitleMenu()
@@ -161,6 +205,9 @@ void Game::RunTitleMenu()
         break;
     case MENU_TOGGLE_SOUND:
         ToggleSound();
+        break;
+    case MENU_TOGGLE_FULLSCREEN:
+        ToggleFullscreen();
         break;
     default:
         break;

@@ -115,6 +115,10 @@ bool Game::InitAllegro()
     {
         return fail(SYSTEM_FAILED);
     }
+    m_settingsFile = SettingsFile(SettingsFile::DefaultPath());
+    const Settings settings = m_settingsFile.Load();
+    m_soundOn = settings.musicOn;
+    m_fullscreen = m_launchFullscreen >= 0 ? m_launchFullscreen == 1 : settings.fullscreen;
     if (!al_install_audio())
     {
         return fail(AUDIO_FAILED);
@@ -135,13 +139,17 @@ bool Game::InitAllegro()
     {
         return fail(KEYBOARD_FAILED);
     }
+    // A gamepad is welcome, never needed: without joystick support the game
+    // plays on with the keyboard.
+    const bool gamepads = al_install_joystick();
 
     // Vsync spares the frame pacer its sleep where the driver honours it. The
     // window may be resized or maximised: frames scale to fit it.
     al_set_new_display_option(ALLEGRO_VSYNC, 1, ALLEGRO_SUGGEST);
     // Expose events let the title menu, which draws only when something changes,
     // draw itself again when its window comes back into view.
-    al_set_new_display_flags(ALLEGRO_WINDOWED | ALLEGRO_RESIZABLE | ALLEGRO_GENERATE_EXPOSE_EVENTS);
+    al_set_new_display_flags((m_fullscreen ? ALLEGRO_FULLSCREEN_WINDOW : ALLEGRO_WINDOWED) | ALLEGRO_RESIZABLE |
+                             ALLEGRO_GENERATE_EXPOSE_EVENTS);
     m_display = al_create_display(800, 600);
     if (m_display == nullptr)
     {
@@ -189,5 +197,9 @@ bool Game::InitAllegro()
     SetWindowIcon(m_display);
     al_register_event_source(m_eventQueue, al_get_timer_event_source(m_timer));
     al_register_event_source(m_eventQueue, al_get_keyboard_event_source());
+    if (gamepads)
+    {
+        al_register_event_source(m_eventQueue, al_get_joystick_event_source());
+    }
     return true;
 }

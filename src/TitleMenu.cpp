@@ -1,6 +1,8 @@
 #include "TitleMenu.h"
 
 #include "DisplayLoss.h"
+#include "FullscreenKeys.h"
+#include "Gamepad.h"
 #include "WindowFit.h"
 
 #include "componentsystem/DrawableComponent.h"
@@ -70,51 +72,75 @@ int TitleMenu::WaitForChoice(ALLEGRO_EVENT_QUEUE* queue)
     {
         ALLEGRO_EVENT event;
         al_wait_for_event(queue, &event);
+        const int choice = ChoiceFor(event);
+        if (choice != 0)
+        {
+            return choice;
+        }
+    }
+}
 
-        if (event.type == ALLEGRO_EVENT_DISPLAY_CLOSE)
+int TitleMenu::ChoiceFor(const ALLEGRO_EVENT& event)
+{
+    switch (event.type)
+    {
+    case ALLEGRO_EVENT_DISPLAY_CLOSE:
+        return MENU_QUIT;
+    case ALLEGRO_EVENT_DISPLAY_RESIZE:
+        // The menu is drawn once per Show: a new window size needs a new picture.
+        al_acknowledge_resize(event.display.source);
+        Draw();
+        return 0;
+    case ALLEGRO_EVENT_DISPLAY_EXPOSE:
+    case ALLEGRO_EVENT_DISPLAY_SWITCH_IN:
+        // Without a compositor a window that was hidden comes back blank.
+        Draw();
+        return 0;
+    case ALLEGRO_EVENT_TIMER:
+        // Nothing is drawn while the menu waits, so a window destroyed by
+        // another program would go unnoticed: look once a tick.
+        CheckWindowStillExists(al_get_current_display());
+        return 0;
+    case ALLEGRO_EVENT_JOYSTICK_CONFIGURATION:
+        al_reconfigure_joysticks(); // a gamepad came or went
+        return 0;
+    case ALLEGRO_EVENT_JOYSTICK_BUTTON_DOWN:
+    {
+        const char* name = event.joystick.id != nullptr
+                               ? al_get_joystick_button_name(event.joystick.id, event.joystick.button)
+                               : nullptr;
+        return ChoiceForKey(Gamepad::KeyOfButton(event.joystick.button, name != nullptr ? name : ""));
+    }
+    case ALLEGRO_EVENT_KEY_CHAR:
+        if (TogglesFullscreen(event))
         {
-            return MENU_QUIT;
+            return MENU_TOGGLE_FULLSCREEN;
         }
-        if (event.type == ALLEGRO_EVENT_DISPLAY_RESIZE)
+        // ESCAPE repeated by a held key was pressed on the screen before; Enter
+        // with Alt belongs to the fullscreen switch.
+        if ((event.keyboard.keycode == ALLEGRO_KEY_ESCAPE && event.keyboard.repeat) || IsEnterWithAlt(event))
         {
-            // The menu is drawn once per Show: a new window size needs a new picture.
-            al_acknowledge_resize(event.display.source);
-            Draw();
-            continue;
+            return 0;
         }
-        if (event.type == ALLEGRO_EVENT_DISPLAY_EXPOSE || event.type == ALLEGRO_EVENT_DISPLAY_SWITCH_IN)
-        {
-            // Without a compositor a window that was hidden comes back blank.
-            Draw();
-            continue;
-        }
-        if (event.type == ALLEGRO_EVENT_TIMER)
-        {
-            // Nothing is drawn while the menu waits, so a window destroyed by
-            // another program would go unnoticed: look once a tick.
-            CheckWindowStillExists(al_get_current_display());
-            continue;
-        }
-        if (event.type != ALLEGRO_EVENT_KEY_CHAR)
-        {
-            continue;
-        }
-        switch (event.keyboard.keycode)
-        {
-        case ALLEGRO_KEY_I:
-            return MENU_INSTRUCTIONS;
-        case ALLEGRO_KEY_M:
-            return MENU_TOGGLE_SOUND; // the game switches; the next Show shows it
-        case ALLEGRO_KEY_ESCAPE:
-            if (event.keyboard.repeat)
-            {
-                break;
-            }
-            return MENU_QUIT;
-        case ALLEGRO_KEY_ENTER:
-            return MENU_PLAY;
-        default:
-            break;
-        }
+        return ChoiceForKey(event.keyboard.keycode);
+    default:
+        return 0;
+    }
+}
+
+int TitleMenu::ChoiceForKey(int keycode)
+{
+    switch (keycode)
+    {
+    case ALLEGRO_KEY_I:
+        return MENU_INSTRUCTIONS;
+    case ALLEGRO_KEY_M:
+        return MENU_TOGGLE_SOUND; // the game switches; the next Show shows it
+    case ALLEGRO_KEY_ESCAPE:
+        return MENU_QUIT;
+    case ALLEGRO_KEY_ENTER:
+        return MENU_PLAY;
+    default:
+        return 0;
     }
 }

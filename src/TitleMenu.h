@@ -8,10 +8,11 @@
 // What the player chose on the title menu.
 enum MenuChoice : int
 {
-    MENU_QUIT = 1,         // ESCAPE, or the window closed
-    MENU_PLAY = 2,         // ENTER
-    MENU_INSTRUCTIONS = 3, // I
-    MENU_TOGGLE_SOUND = 4  // M
+    MENU_QUIT = 1,             // ESCAPE, or the window closed
+    MENU_PLAY = 2,             // ENTER
+    MENU_INSTRUCTIONS = 3,     // I
+    MENU_TOGGLE_SOUND = 4,     // M
+    MENU_TOGGLE_FULLSCREEN = 5 // F11 or Alt+Enter
 };
 
 // The title menu: a scene of its own (the menu picture and a sound icon) with
@@ -27,16 +28,20 @@ public:
     void ShowSound(bool on);
     // Draws the menu once, then waits for the player's choice.
     int Show(ALLEGRO_EVENT_QUEUE* queue);
-    // Sleeps on the queue until ENTER, I, ESCAPE, M or a close arrives; every
-    // other event it takes is dropped, but the menu is drawn again when its
-    // window is resized, uncovered or regains the focus. ESCAPE repeated by a
-    // held key is dropped too: it was pressed on the screen before.
+    // Sleeps on the queue until ENTER, I, ESCAPE, M, F11 (or Alt+Enter), a
+    // gamepad's A or B, or a close arrives; every other event it takes is
+    // dropped, but the menu is drawn again when its window is resized,
+    // uncovered or regains the focus. ESCAPE repeated by a held key is dropped
+    // too: it was pressed on the screen before.
     int WaitForChoice(ALLEGRO_EVENT_QUEUE* queue);
 
 private:
     friend class GameProbe; // tests read the menu's icon and flag
 
     void Draw();
+    // The choice an event makes, or 0 for none.
+    int ChoiceFor(const ALLEGRO_EVENT& event);
+    static int ChoiceForKey(int keycode);
 
     ActorManager m_actorManager;
     DrawingSystem m_drawingSystem;

@@ -22,6 +22,7 @@ void Game::UpdateAndDraw()
         RunTitleMenu();
         break;
     case PLAYING:
+        RepeatHeldDirection(false);
         if (m_readyCount >= 0)
         {
             DrawGetReadyFrame();
@@ -55,7 +56,7 @@ bool Game::RunRoundUpdates()
 {
     // Movement is counted in steps of 1/60 s of real time, not in frames, so
     // that slow frames do not slow the round down.
-    const int steps = m_updateClock.StepsOwed();
+    const int steps = m_updateClock.StepsOwed(m_clock());
     for (int step = 0; step < steps; ++step)
     {
         UpdateRound();

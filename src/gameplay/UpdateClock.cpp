@@ -2,16 +2,8 @@
 
 #include "gameplay/RoundRules.h"
 
-#include <allegro5/allegro.h>
-
-UpdateClock::UpdateClock()
-    : m_now(al_get_time)
+int UpdateClock::StepsOwed(double now)
 {
-}
-
-int UpdateClock::StepsOwed()
-{
-    const double now = m_now();
     if (!m_running)
     {
         m_running = true;
@@ -27,11 +19,5 @@ int UpdateClock::StepsOwed()
 
 void UpdateClock::Stop()
 {
-    m_running = false;
-}
-
-void UpdateClock::SetTimeSource(std::function<double()> now)
-{
-    m_now = std::move(now);
     m_running = false;
 }

@@ -108,7 +108,8 @@ TEST_P(FailedStartTest, WritesItsMessageOnceAndExitsWithOne)
 
     GameProcess::Options options;
     options.folder = dir.Path();
-    options.set = {"LC_ALL=C"};
+    // Taken as it is, although it lacks the game's files.
+    options.set = {"LC_ALL=C", "FORNALINA_DATA_DIR=" + dir.Path()};
     if (!start.withDisplay)
     {
         options.unset = {"DISPLAY", "WAYLAND_DISPLAY"};

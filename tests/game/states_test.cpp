@@ -149,7 +149,8 @@ TEST_F(GameTest, OtherScreensIgnoreKeyDownsAndUnlistedKeys)
 
     m_probe->StepChar(ALLEGRO_KEY_ENTER);
     m_probe->StepKeyDown(ALLEGRO_KEY_P);
-    m_probe->StepChar(ALLEGRO_KEY_ESCAPE);
+    m_probe->StepKeyDown(ALLEGRO_KEY_ESCAPE);
+    m_probe->StepChar(ALLEGRO_KEY_I);
     EXPECT_EQ(m_probe->State(), PLAYING);
 
     m_probe->StepChar(ALLEGRO_KEY_P);

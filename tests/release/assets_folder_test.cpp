@@ -15,20 +15,29 @@
 
 namespace fs = std::filesystem;
 
-TEST(AssetsFolder, TheFirstCandidateHoldingAssetsWins)
+TEST(AssetsFolder, TheFirstCandidateHoldingTheGamesOwnAssetsWins)
 {
     TempDir dir;
-    for (const char* folder : {"work", "exe", "share"})
-    {
-        fs::create_directories(dir.File(folder));
-    }
-    fs::create_directories(dir.File("exe/Assets"));
-    fs::create_directories(dir.File("share/Assets"));
+    auto holdGameFiles = [&dir](const char* folder) {
+        fs::create_directories(dir.File(folder) + "/Assets/Fonts");
+        fs::create_directories(dir.File(folder) + "/Assets/Music");
+        std::ofstream(dir.File(folder) + "/Assets/Fonts/orangeJuice.ttf") << "font";
+        std::ofstream(dir.File(folder) + "/Assets/Music/Fornalina.ogg") << "music";
+    };
+    holdGameFiles("exe");
+    holdGameFiles("share");
+    fs::create_directories(dir.File("work"));
     std::ofstream(dir.File("work/Assets")) << "a file, not a folder";
+    fs::create_directories(dir.File("other/Assets/Fonts")); // another program's
+    std::ofstream(dir.File("other/Assets/Fonts/orangeJuice.ttf")) << "font";
+    holdGameFiles("broken");
+    fs::remove(dir.File("broken/Assets/Music/Fornalina.ogg"));
+    fs::create_directory(dir.File("broken/Assets/Music/Fornalina.ogg")); // a folder, not the music
 
-    EXPECT_EQ(FindAssetsRoot({dir.File("work"), "", dir.File("exe"), dir.File("share")}), dir.File("exe"));
-    EXPECT_EQ(FindAssetsRoot({dir.File("share"), dir.File("exe")}), dir.File("share"));
-    EXPECT_EQ(FindAssetsRoot({dir.File("work"), dir.File("missing")}), "");
+    EXPECT_EQ(FindAssetsRoot({dir.File("work"), "", dir.File("other"), dir.File("exe"), dir.File("share")}),
+              dir.File("exe"));
+    EXPECT_EQ(FindAssetsRoot({dir.File("broken"), dir.File("share"), dir.File("exe")}), dir.File("share"));
+    EXPECT_EQ(FindAssetsRoot({dir.File("work"), dir.File("other"), dir.File("missing")}), "");
     EXPECT_EQ(FindAssetsRoot({}), "");
 }
 
@@ -60,6 +69,9 @@ TEST(BuiltGame, StartsFromAnyFolder)
 {
     SKIP_WITHOUT_DISPLAY();
     TempDir elsewhere;
+    // Another program's Assets/ there is not the game's: it is passed over.
+    fs::create_directories(elsewhere.File("Assets/Fonts"));
+    std::ofstream(elsewhere.File("Assets/Fonts/other.ttf")) << "not the game's";
     ExpectTheTitleMenuFrom(std::string(FORNALINA_BUILD_DIR) + "/fornalina", elsewhere.Path());
 }
 

@@ -126,6 +126,8 @@ void GameTest::SetUp()
     StartAllegroForTests();
     ASSERT_FALSE(m_dir.Path().empty());
     fs::copy(TestKitchen(), m_dir.Path(), fs::copy_options::recursive);
+    // The game's own settings file, never the user's.
+    setenv("XDG_CONFIG_HOME", m_dir.File("config").c_str(), 1);
     ASSERT_TRUE(fs::is_regular_file(m_dir.File("Assets/Sprites/Background.png")));
     m_previousDirectory = fs::current_path().string();
     fs::current_path(m_dir.Path());

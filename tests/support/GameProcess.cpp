@@ -57,16 +57,20 @@ std::vector<char*> Pointers(std::vector<std::string>& strings)
 }
 }
 
-GameProcess::GameProcess(const std::string& program, const Options& options)
+GameProcess::GameProcess(const std::string& program, const Options& givenOptions)
+    : m_settings(givenOptions.settings.empty() ? m_ownSettings.Path() : givenOptions.settings)
 {
+    Options options = givenOptions;
+    options.set.push_back("XDG_CONFIG_HOME=" + m_settings);
     std::vector<std::string> arguments{program};
     arguments.insert(arguments.end(), options.arguments.begin(), options.arguments.end());
     std::vector<std::string> environment = Environment(options);
     std::vector<char*> argv = Pointers(arguments);
     std::vector<char*> envp = Pointers(environment);
 
-    int pipeEnds[2];
-    if (pipe2(pipeEnds, O_CLOEXEC) != 0)
+    int errors[2];
+    int output[2];
+    if (pipe2(errors, O_CLOEXEC) != 0 || pipe2(output, O_CLOEXEC) != 0)
     {
         m_ended = true;
         return;
@@ -74,48 +78,55 @@ GameProcess::GameProcess(const std::string& program, const Options& options)
     m_pid = fork();
     if (m_pid == 0)
     {
-        dup2(pipeEnds[1], STDERR_FILENO);
-        const int nothing = open("/dev/null", O_RDWR);
-        dup2(nothing, STDIN_FILENO);
-        dup2(nothing, STDOUT_FILENO);
+        dup2(errors[1], STDERR_FILENO);
+        dup2(output[1], STDOUT_FILENO);
+        dup2(open("/dev/null", O_RDONLY), STDIN_FILENO);
         if (chdir(options.folder.c_str()) == 0)
         {
             execve(program.c_str(), argv.data(), envp.data());
         }
         _exit(127);
     }
-    close(pipeEnds[1]);
-    m_errors = pipeEnds[0];
+    close(errors[1]);
+    close(output[1]);
+    m_pipes[0] = {errors[0], &m_text};
+    m_pipes[1] = {output[0], &m_output};
     m_ended = m_pid < 0;
 }
 
 GameProcess::~GameProcess()
 {
     Kill();
-    if (m_errors >= 0)
+    for (Pipe& pipe : m_pipes)
     {
-        close(m_errors);
+        if (pipe.fd >= 0)
+        {
+            close(pipe.fd);
+        }
     }
 }
 
-void GameProcess::ReadErrors(bool untilEnd)
+void GameProcess::ReadPipes(bool untilEnd)
 {
     char buffer[4096];
-    while (m_errors >= 0)
+    for (Pipe& pipe : m_pipes)
     {
-        pollfd ready{m_errors, POLLIN, 0};
-        if (!untilEnd && poll(&ready, 1, 0) <= 0)
+        while (pipe.fd >= 0)
         {
-            return;
+            pollfd ready{pipe.fd, POLLIN, 0};
+            if (!untilEnd && poll(&ready, 1, 0) <= 0)
+            {
+                break;
+            }
+            const ssize_t count = read(pipe.fd, buffer, sizeof buffer);
+            if (count <= 0)
+            {
+                close(pipe.fd);
+                pipe.fd = -1;
+                break;
+            }
+            pipe.text->append(buffer, static_cast<std::size_t>(count));
         }
-        const ssize_t count = read(m_errors, buffer, sizeof buffer);
-        if (count <= 0)
-        {
-            close(m_errors);
-            m_errors = -1;
-            return;
-        }
-        m_text.append(buffer, static_cast<std::size_t>(count));
     }
 }
 
@@ -124,12 +135,12 @@ bool GameProcess::WaitForExit(double seconds)
     const auto deadline = After(seconds);
     while (!m_ended)
     {
-        ReadErrors(false);
+        ReadPipes(false);
         const pid_t done = waitpid(m_pid, &m_status, WNOHANG);
         if (done == m_pid || done < 0)
         {
             m_ended = true;
-            ReadErrors(true);
+            ReadPipes(true);
             break;
         }
         if (Clock::now() > deadline)
@@ -148,7 +159,7 @@ void GameProcess::Kill()
         kill(m_pid, SIGKILL);
         waitpid(m_pid, &m_status, 0);
         m_ended = true;
-        ReadErrors(true);
+        ReadPipes(true);
     }
 }
 
@@ -164,6 +175,12 @@ int GameProcess::Signal() const
 
 const std::string& GameProcess::Errors()
 {
-    ReadErrors(m_ended);
+    ReadPipes(m_ended);
     return m_text;
+}
+
+const std::string& GameProcess::Output()
+{
+    ReadPipes(m_ended);
+    return m_output;
 }

@@ -5,8 +5,10 @@
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 
+#include <algorithm>
 #include <chrono>
 #include <thread>
+#include <vector>
 
 namespace
 {
@@ -50,19 +52,24 @@ bool IsWindowOf(Display* display, Window window, unsigned long pid, const std::s
     return XGetWindowAttributes(display, window, &attributes) != 0 && attributes.map_state == IsViewable;
 }
 
-// True when the window shows the expected picture at a grid of points.
-bool ShowsThePicture(Display* display, Window window, ALLEGRO_BITMAP* expected)
+// True when the window, of that size, shows the expected 800 × 600 picture at
+// a grid of points, scaled to fit as the game scales it.
+bool ShowsThePicture(Display* display, Window window, ALLEGRO_BITMAP* expected, int width, int height)
 {
     XWindowAttributes attributes{};
-    if (XGetWindowAttributes(display, window, &attributes) == 0 || attributes.width != 800 || attributes.height != 600)
+    if (XGetWindowAttributes(display, window, &attributes) == 0 || attributes.width != width ||
+        attributes.height != height)
     {
         return false;
     }
-    XImage* image = XGetImage(display, window, 0, 0, 800, 600, AllPlanes, ZPixmap);
+    XImage* image = XGetImage(display, window, 0, 0, width, height, AllPlanes, ZPixmap);
     if (image == nullptr)
     {
         return false;
     }
+    const double scale = std::min(width / 800.0, height / 600.0);
+    const double left = (width - 800 * scale) / 2;
+    const double top = (height - 600 * scale) / 2;
     bool same = true;
     for (int row = 1; row < 8 && same; ++row)
     {
@@ -71,7 +78,8 @@ bool ShowsThePicture(Display* display, Window window, ALLEGRO_BITMAP* expected)
             const int x = 800 * column / 8;
             const int y = 600 * row / 8;
             const Rgba wanted = PixelAt(expected, x, y);
-            const unsigned long shown = XGetPixel(image, x, y);
+            const unsigned long shown =
+                XGetPixel(image, static_cast<int>(left + (x + 0.5) * scale), static_cast<int>(top + (y + 0.5) * scale));
             auto near = [](int a, int b) { return a - b <= 2 && b - a <= 2; };
             same = near(wanted.r, static_cast<int>((shown >> 16) & 0xFF)) &&
                    near(wanted.g, static_cast<int>((shown >> 8) & 0xFF)) &&
@@ -154,20 +162,46 @@ bool GameWindow::Close() const
     });
 }
 
-bool GameWindow::PressKey(const std::string& keysym) const
+bool GameWindow::PressKey(const std::string& keys) const
 {
-    return WithWindow(m_pid, m_display, [&keysym](Display* display, Window window) {
+    // "Alt_L+Return": each key goes down in order, then up in reverse.
+    std::vector<std::string> names;
+    for (std::size_t start = 0, plus = 0; plus != std::string::npos; start = plus + 1)
+    {
+        plus = keys.find('+', start);
+        names.push_back(keys.substr(start, plus == std::string::npos ? std::string::npos : plus - start));
+    }
+    return WithWindow(m_pid, m_display, [&names](Display* display, Window window) {
         XKeyEvent key{};
         key.display = display;
         key.window = window;
         key.root = DefaultRootWindow(display);
         key.same_screen = True;
-        key.keycode = XKeysymToKeycode(display, XStringToKeysym(keysym.c_str()));
         key.time = CurrentTime;
-        key.type = KeyPress;
-        XSendEvent(display, window, True, KeyPressMask, reinterpret_cast<XEvent*>(&key));
-        key.type = KeyRelease;
-        XSendEvent(display, window, True, KeyReleaseMask, reinterpret_cast<XEvent*>(&key));
+        // The modifiers held so far travel in each event's state, as a real
+        // keyboard's do.
+        auto maskOf = [](const std::string& name) -> unsigned {
+            return name.rfind("Alt", 0) == 0       ? Mod1Mask
+                   : name.rfind("Control", 0) == 0 ? ControlMask
+                   : name.rfind("Shift", 0) == 0   ? ShiftMask
+                                                   : 0;
+        };
+        auto send = [&](const std::string& name, int type) {
+            key.keycode = XKeysymToKeycode(display, XStringToKeysym(name.c_str()));
+            key.type = type;
+            XSendEvent(display, window, True, type == KeyPress ? KeyPressMask : KeyReleaseMask,
+                       reinterpret_cast<XEvent*>(&key));
+        };
+        for (const std::string& name : names)
+        {
+            send(name, KeyPress);
+            key.state |= maskOf(name);
+        }
+        for (auto name = names.rbegin(); name != names.rend(); ++name)
+        {
+            key.state &= ~maskOf(*name);
+            send(*name, KeyRelease);
+        }
     });
 }
 
@@ -182,6 +216,11 @@ bool GameWindow::KillClient() const
 }
 
 bool GameWindow::WaitForPicture(const std::string& picture, double seconds) const
+{
+    return WaitForPicture(picture, 800, 600, seconds);
+}
+
+bool GameWindow::WaitForPicture(const std::string& picture, int width, int height, double seconds) const
 {
     StartAllegroForTests();
     const int flags = al_get_new_bitmap_flags();
@@ -207,7 +246,7 @@ bool GameWindow::WaitForPicture(const std::string& picture, double seconds) cons
     while (!shown && std::chrono::steady_clock::now() < deadline)
     {
         const Window window = FindWindow(display, DefaultRootWindow(display), static_cast<unsigned long>(m_pid), TITLE);
-        shown = window != 0 && ShowsThePicture(display, window, expected);
+        shown = window != 0 && ShowsThePicture(display, window, expected, width, height);
         if (!shown)
         {
             std::this_thread::sleep_for(std::chrono::milliseconds(50));

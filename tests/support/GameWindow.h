@@ -18,13 +18,16 @@ public:
     // PNG file (compared on a grid of points away from the top-right corner,
     // where the sound icon lies); true when it does.
     bool WaitForPicture(const std::string& picture, double seconds) const;
+    // The same in a window of another size, the picture scaled to fit it.
+    bool WaitForPicture(const std::string& picture, int width, int height, double seconds) const;
     // Unmaps the window and maps it again, as minimising and restoring it does
     // on a desktop without a compositor: it comes back blank until redrawn.
     bool HideAndShow() const;
     // Asks the window to close, as its close button does (WM_DELETE_WINDOW).
     bool Close() const;
-    // Presses and releases a key, named by its X keysym ("Return", "1").
-    bool PressKey(const std::string& keysym) const;
+    // Presses and releases a key, named by its X keysym ("Return", "1"), or
+    // several together ("Alt_L+Return").
+    bool PressKey(const std::string& keys) const;
     // What another program may do: destroy the window (xdotool windowclose),
     // or have the server drop its owner's connection (xkill).
     bool Destroy() const;

@@ -1,6 +1,9 @@
 #include "support/VirtualDisplay.h"
 
+#include <X11/Xlib.h>
+
 #include <csignal>
+#include <cstdlib>
 #include <fcntl.h>
 #include <poll.h>
 #include <sys/wait.h>
@@ -47,8 +50,60 @@ VirtualDisplay::~VirtualDisplay()
     Kill();
 }
 
+bool VirtualDisplay::StartWindowManager()
+{
+    if (m_name.empty() || std::system("command -v openbox > /dev/null") != 0)
+    {
+        return false;
+    }
+    m_windowManager = fork();
+    if (m_windowManager == 0)
+    {
+        const int nothing = open("/dev/null", O_RDWR);
+        dup2(nothing, STDOUT_FILENO);
+        dup2(nothing, STDERR_FILENO);
+        setenv("DISPLAY", m_name.c_str(), 1);
+        execlp("openbox", "openbox", "--sm-disable", static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    // Ready once it has claimed the screen: _NET_SUPPORTING_WM_CHECK appears.
+    Display* display = XOpenDisplay(m_name.c_str());
+    bool ready = false;
+    for (int attempt = 0; display != nullptr && attempt < 200 && !ready; ++attempt)
+    {
+        const Atom check = XInternAtom(display, "_NET_SUPPORTING_WM_CHECK", False);
+        Atom type = None;
+        int format = 0;
+        unsigned long count = 0;
+        unsigned long left = 0;
+        unsigned char* data = nullptr;
+        ready = XGetWindowProperty(display, DefaultRootWindow(display), check, 0, 1, False, AnyPropertyType, &type,
+                                   &format, &count, &left, &data) == Success &&
+                count > 0;
+        if (data != nullptr)
+        {
+            XFree(data);
+        }
+        if (!ready)
+        {
+            usleep(50000);
+        }
+    }
+    if (display != nullptr)
+    {
+        XCloseDisplay(display);
+    }
+    return ready;
+}
+
 void VirtualDisplay::Kill()
 {
+    if (m_windowManager > 0)
+    {
+        kill(m_windowManager, SIGKILL);
+        waitpid(m_windowManager, nullptr, 0);
+        m_windowManager = -1;
+    }
     if (m_pid > 0)
     {
         kill(m_pid, SIGKILL);

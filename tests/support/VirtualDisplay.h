@@ -27,8 +27,12 @@ public:
     }
     // Kills the server at once, as a crash would.
     void Kill();
+    // Starts a window manager on it (openbox), as a desktop has; false when
+    // there is none to start. It goes with the server.
+    bool StartWindowManager();
 
 private:
     pid_t m_pid = -1;
+    pid_t m_windowManager = -1;
     std::string m_name;
 };

@@ -52,12 +52,13 @@ void GameProbe::SetPassDuration(double seconds)
     m_passDuration = seconds;
     if (seconds > 0.0)
     {
-        game.m_updateClock.SetTimeSource([this] { return m_roundTime; });
+        game.m_clock = [this] { return m_roundTime; };
     }
     else
     {
-        game.m_updateClock.SetTimeSource(al_get_time);
+        game.m_clock = al_get_time;
     }
+    game.m_updateClock.Stop();
 }
 
 void GameProbe::UseRealTimer()
@@ -70,7 +71,7 @@ void GameProbe::SetPacing(bool on)
     game.m_framePacer.SetEnabled(on);
 }
 
-void GameProbe::Emit(ALLEGRO_EVENT_TYPE type, int keycode, bool repeat)
+void GameProbe::Emit(ALLEGRO_EVENT_TYPE type, int keycode, bool repeat, unsigned modifiers)
 {
     ALLEGRO_EVENT event{};
     event.type = type;
@@ -78,6 +79,7 @@ void GameProbe::Emit(ALLEGRO_EVENT_TYPE type, int keycode, bool repeat)
     {
         event.keyboard.keycode = keycode;
         event.keyboard.repeat = repeat;
+        event.keyboard.modifiers = modifiers;
     }
     al_emit_user_event(&m_source, &event, nullptr);
 }
@@ -85,6 +87,24 @@ void GameProbe::Emit(ALLEGRO_EVENT_TYPE type, int keycode, bool repeat)
 void GameProbe::Emit(ALLEGRO_EVENT_TYPE type)
 {
     Emit(type, 0);
+}
+
+void GameProbe::PadButton(int button)
+{
+    ALLEGRO_EVENT event{};
+    event.type = ALLEGRO_EVENT_JOYSTICK_BUTTON_DOWN;
+    event.joystick.button = button;
+    al_emit_user_event(&m_source, &event, nullptr);
+}
+
+void GameProbe::PadAxis(int stick, int axis, float position)
+{
+    ALLEGRO_EVENT event{};
+    event.type = ALLEGRO_EVENT_JOYSTICK_AXIS;
+    event.joystick.stick = stick;
+    event.joystick.axis = axis;
+    event.joystick.pos = position;
+    al_emit_user_event(&m_source, &event, nullptr);
 }
 
 void GameProbe::Char(int keycode)
@@ -95,6 +115,11 @@ void GameProbe::Char(int keycode)
 void GameProbe::RepeatedChar(int keycode)
 {
     Emit(ALLEGRO_EVENT_KEY_CHAR, keycode, true);
+}
+
+void GameProbe::CharWith(int keycode, unsigned modifiers)
+{
+    Emit(ALLEGRO_EVENT_KEY_CHAR, keycode, false, modifiers);
 }
 
 void GameProbe::KeyDown(int keycode)

@@ -36,12 +36,16 @@ public:
     void UseRealTimer();
 
     // Events, queued for the next pass.
-    void Char(int keycode);             // ALLEGRO_EVENT_KEY_CHAR
-    void RepeatedChar(int keycode);     // the same, repeated by a held key
-    void KeyDown(int keycode);          // ALLEGRO_EVENT_KEY_DOWN
-    void Tick();                        // ALLEGRO_EVENT_TIMER
-    void Close();                       // ALLEGRO_EVENT_DISPLAY_CLOSE
-    void Emit(ALLEGRO_EVENT_TYPE type); // any other event without data
+    void Char(int keycode);                         // ALLEGRO_EVENT_KEY_CHAR
+    void RepeatedChar(int keycode);                 // the same, repeated by a held key
+    void CharWith(int keycode, unsigned modifiers); // with ALLEGRO_KEYMOD_ALT and the like
+    void KeyDown(int keycode);                      // ALLEGRO_EVENT_KEY_DOWN
+    void Tick();                                    // ALLEGRO_EVENT_TIMER
+    void Close();                                   // ALLEGRO_EVENT_DISPLAY_CLOSE
+    void Emit(ALLEGRO_EVENT_TYPE type);             // any other event without data
+    // A gamepad's button pressed, and a stick's axis moved (-1 to 1).
+    void PadButton(int button);
+    void PadAxis(int stick, int axis, float position);
 
     // One pass of the main loop. On the title menu the pass is run as if the
     // queued events came while the menu waits (Step itself would drop them, as
@@ -118,5 +122,5 @@ private:
     ALLEGRO_EVENT_SOURCE m_source;
     double m_passDuration = 1.0 / 60.0;
     double m_roundTime = 0.0;
-    void Emit(ALLEGRO_EVENT_TYPE type, int keycode, bool repeat = false);
+    void Emit(ALLEGRO_EVENT_TYPE type, int keycode, bool repeat = false, unsigned modifiers = 0);
 };

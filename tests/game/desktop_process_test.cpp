@@ -1,0 +1,117 @@
+#include "support/DisplayCheck.h"
+#include "support/GameProcess.h"
+#include "support/GameWindow.h"
+#include "support/TempDir.h"
+#include "support/VirtualDisplay.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+// The built game on a desktop: its command line, and fullscreen on an X server
+// of its own with a window manager, remembered from one launch to the next.
+
+namespace
+{
+const char* const MENU = "Assets/Sprites/Menu.png";
+
+std::string Contents(const std::string& path)
+{
+    std::ifstream file(path);
+    return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+}
+}
+
+TEST(CommandLine, HelpVersionAndUnknownOptionsExitWithoutAWindow)
+{
+    struct Case
+    {
+        const char* option;
+        int status;
+        const char* output; // a part of what it prints
+    };
+    const Case cases[] = {
+        {"--help", 0, "Uso: fornalina"},
+        {"--version", 0, "fornalina 1.0.0\n"},
+        {"--bogus", 2, ""},
+    };
+    for (const Case& c : cases)
+    {
+        TempDir folder;
+        GameProcess::Options options;
+        options.folder = folder.Path();
+        options.arguments = {c.option};
+        options.unset = {"DISPLAY", "WAYLAND_DISPLAY"}; // a window could not even be tried
+        options.set = {"LC_ALL=C"};
+        GameProcess game(FORNALINA_BINARY, options);
+        ASSERT_TRUE(game.WaitForExit(20.0)) << c.option;
+        EXPECT_EQ(game.ExitStatus(), c.status) << c.option;
+        if (c.status == 2)
+        {
+            EXPECT_EQ(game.Errors(), "fornalina: op\xE7\xE3o desconhecida: --bogus (veja fornalina --help)\n");
+            EXPECT_EQ(game.Output(), "");
+        }
+        else
+        {
+            EXPECT_EQ(game.Errors(), "") << c.option;
+            EXPECT_NE(game.Output().find(c.output), std::string::npos) << game.Output();
+        }
+        if (std::string(c.option) == "--help")
+        {
+            // Where the settings are, as this player's XDG_CONFIG_HOME has it.
+            EXPECT_NE(game.Output().find(game.SettingsFolder() + "/fornalina/settings.cfg"), std::string::npos)
+                << game.Output();
+        }
+    }
+}
+
+TEST(Fullscreen, SwitchesWithF11AndAltEnterAndIsRememberedUnlessOverridden)
+{
+    if (std::system("command -v Xvfb > /dev/null") != 0)
+    {
+        GTEST_SKIP() << "Xvfb is not installed: this test starts an X server of its own";
+    }
+    VirtualDisplay server; // 1024 × 768
+    ASSERT_FALSE(server.Name().empty());
+    if (!server.StartWindowManager())
+    {
+        GTEST_SKIP() << "no window manager (openbox) to make a window fullscreen";
+    }
+    TempDir folder;
+    TempDir settings;
+    GameProcess::Options options;
+    options.folder = folder.Path();
+    options.settings = settings.Path();
+    options.set = {server.Variable()};
+    const std::string file = settings.Path() + "/fornalina/settings.cfg";
+    {
+        GameProcess game(FORNALINA_BINARY, options);
+        const GameWindow window(game.Pid(), server.Name());
+        ASSERT_TRUE(window.WaitForPicture(MENU, 30.0)) << game.Errors();
+        window.PressKey("F11"); // on the menu, which waits for a key
+        EXPECT_TRUE(window.WaitForPicture(MENU, 1024, 768, 10.0)) << "not fullscreen, or not scaled";
+        EXPECT_NE(Contents(file).find("fullscreen=on"), std::string::npos) << Contents(file);
+        window.PressKey("Alt_L+Return");
+        EXPECT_TRUE(window.WaitForPicture(MENU, 800, 600, 10.0)) << "not back in a window";
+        window.PressKey("F11");
+        EXPECT_TRUE(window.WaitForPicture(MENU, 1024, 768, 10.0));
+        EXPECT_TRUE(window.Close());
+        EXPECT_TRUE(game.WaitForExit(20.0));
+        EXPECT_EQ(game.ExitStatus(), 0) << game.Errors();
+    }
+    {
+        // Remembered: the next launch starts fullscreen, unless told otherwise
+        // for that launch only.
+        GameProcess game(FORNALINA_BINARY, options);
+        EXPECT_TRUE(GameWindow(game.Pid(), server.Name()).WaitForPicture(MENU, 1024, 768, 30.0)) << game.Errors();
+    }
+    {
+        options.arguments = {"--window"};
+        GameProcess game(FORNALINA_BINARY, options);
+        EXPECT_TRUE(GameWindow(game.Pid(), server.Name()).WaitForPicture(MENU, 800, 600, 30.0)) << game.Errors();
+        EXPECT_NE(Contents(file).find("fullscreen=on"), std::string::npos) << "an override is not remembered";
+    }
+}

@@ -1,0 +1,177 @@
+#include "support/GameFixture.h"
+
+#include "Gamepad.h"
+#include "content/SceneActors.h"
+
+#include <allegro5/allegro.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+// At home on a desktop: pausing when the window loses the focus or on ESC, the
+// fullscreen keys and the remembered settings, and a gamepad.
+
+namespace
+{
+std::string SettingsText()
+{
+    std::ifstream file(std::string(std::getenv("XDG_CONFIG_HOME")) + "/fornalina/settings.cfg");
+    return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+}
+
+bool Holds(const std::string& text, const std::string& part)
+{
+    return text.find(part) != std::string::npos;
+}
+}
+
+TEST_F(GameTest, LosingTheFocusOrEscapePausesTheRoundAndOnlyTheRound)
+{
+    GoTo(CHOOSE_DIFFICULTY);
+    m_probe->Emit(ALLEGRO_EVENT_DISPLAY_SWITCH_OUT);
+    m_probe->Step();
+    EXPECT_EQ(m_probe->State(), CHOOSE_DIFFICULTY);
+
+    m_probe->StepChar(ALLEGRO_KEY_1);
+    m_probe->StepChar(ALLEGRO_KEY_ENTER);
+    m_probe->FinishGetReady();
+    m_probe->Emit(ALLEGRO_EVENT_DISPLAY_SWITCH_OUT);
+    StepAndCapture();
+    EXPECT_EQ(m_probe->State(), PAUSED);
+    EXPECT_EQ(Pixel(400, 50), FixtureArt::PAUSE) << "the pause picture, as P shows it";
+    m_probe->StepTick();
+    EXPECT_EQ(m_probe->Seconds(), 0) << "the clock stands while paused";
+    m_probe->StepChar(ALLEGRO_KEY_ESCAPE);
+    EXPECT_EQ(m_probe->State(), PAUSED) << "only P resumes";
+    m_probe->StepChar(ALLEGRO_KEY_P);
+    EXPECT_EQ(m_probe->State(), PLAYING);
+
+    m_probe->Char(ALLEGRO_KEY_ESCAPE);
+    m_probe->RepeatedChar(ALLEGRO_KEY_ESCAPE);
+    m_probe->Step();
+    EXPECT_EQ(m_probe->State(), PAUSED);
+}
+
+TEST_F(GameTest, FullscreenKeysAndTheMusicAreRememberedAndAltEnterIsNoEnter)
+{
+    auto fullscreen = [] { return (al_get_display_flags(al_get_current_display()) & ALLEGRO_FULLSCREEN_WINDOW) != 0; };
+    ASSERT_FALSE(fullscreen());
+
+    // On the menu, Alt+Enter switches to fullscreen and does not start a game.
+    m_probe->CharWith(ALLEGRO_KEY_ENTER, ALLEGRO_KEYMOD_ALT);
+    m_probe->Step();
+    EXPECT_EQ(m_probe->State(), TITLE_MENU);
+    EXPECT_TRUE(fullscreen());
+    EXPECT_TRUE(Holds(SettingsText(), "fullscreen=on"));
+
+    // On the recipe card, F11 switches back; Alt+Enter there does not start the
+    // round either.
+    m_probe->StepChar(ALLEGRO_KEY_ENTER);
+    m_probe->StepChar(ALLEGRO_KEY_1);
+    m_probe->StepChar(ALLEGRO_KEY_F11);
+    EXPECT_FALSE(fullscreen());
+    m_probe->CharWith(ALLEGRO_KEY_ENTER, ALLEGRO_KEYMOD_ALT);
+    m_probe->Step();
+    EXPECT_EQ(m_probe->State(), SHOW_RECIPE);
+    EXPECT_TRUE(fullscreen());
+    m_probe->StepChar(ALLEGRO_KEY_M);
+    EXPECT_TRUE(Holds(SettingsText(), "music=off"));
+    EXPECT_TRUE(Holds(SettingsText(), "fullscreen=on"));
+
+    // The next launch starts as this one was left.
+    m_probe.reset();
+    m_game = std::make_unique<Game>();
+    m_probe = std::make_unique<GameProbe>(*m_game);
+    ASSERT_TRUE(m_probe->Start());
+    EXPECT_TRUE(fullscreen());
+    EXPECT_FALSE(m_probe->SoundOn());
+    EXPECT_FALSE(m_probe->MusicPlaying());
+    EXPECT_EQ(Shown(SceneActor::SOUND), FixtureArt::SOUND_OFF);
+}
+
+TEST_F(GameTest, AGamepadActsAsTheKeys)
+{
+    m_probe->PadButton(0); // A: ENTER
+    m_probe->Step();
+    ASSERT_EQ(m_probe->State(), CHOOSE_DIFFICULTY);
+    m_probe->PadAxis(0, 1, -1.0f); // up: 2, medium
+    m_probe->Step();
+    EXPECT_EQ(m_probe->State(), SHOW_RECIPE);
+    EXPECT_EQ(m_probe->Difficulty(), 1);
+    m_probe->PadAxis(0, 1, 0.0f);
+    m_probe->PadButton(0);
+    m_probe->Step();
+    ASSERT_EQ(m_probe->State(), PLAYING);
+    m_probe->FinishGetReady();
+
+    m_probe->PadButton(7); // Start: P
+    m_probe->Step();
+    EXPECT_EQ(m_probe->State(), PAUSED);
+    m_probe->PadButton(7);
+    m_probe->Step();
+    EXPECT_EQ(m_probe->State(), PLAYING);
+    m_probe->PadButton(1); // B: ESC, which pauses a round
+    m_probe->Step();
+    EXPECT_EQ(m_probe->State(), PAUSED);
+    m_probe->PadButton(7);
+    m_probe->Step();
+
+    // Left held: a step at once, then the repeats of a held key, one second long.
+    m_probe->ParkAllIngredients(static_cast<int>(m_probe->Spawned().size()) + 1);
+    const float start = m_probe->Place(SceneActor::COOK)->GetX();
+    m_probe->PadAxis(0, 0, -1.0f);
+    m_probe->Step();
+    EXPECT_EQ(m_probe->Place(SceneActor::COOK)->GetX(), start - 10.0f);
+    for (int pass = 1; pass < 60; ++pass)
+    {
+        if (pass == 30)
+        {
+            m_probe->PadAxis(1, 0, 0.0f); // another stick, resting, changes nothing
+        }
+        m_probe->Step();
+    }
+    const int steps = 1 + static_cast<int>((1.0 - Gamepad::REPEAT_DELAY) / Gamepad::REPEAT_INTERVAL);
+    EXPECT_NEAR(start - m_probe->Place(SceneActor::COOK)->GetX(), 10.0f * steps, 10.0f);
+    m_probe->PadAxis(0, 0, 0.0f); // let go
+    m_probe->Step();
+    const float stopped = m_probe->Place(SceneActor::COOK)->GetX();
+    for (int pass = 0; pass < 30; ++pass)
+    {
+        m_probe->Step();
+    }
+    EXPECT_EQ(m_probe->Place(SceneActor::COOK)->GetX(), stopped);
+
+    // On the result screen, B quits as ESC does.
+    m_probe->SetState(ROUND_OVER);
+    m_probe->PadButton(1);
+    m_probe->Step();
+    EXPECT_EQ(m_probe->State(), QUIT);
+}
+
+TEST_F(GameTest, AGamepadChoosesEachLevelAndItsBLeavesTheMenu)
+{
+    const struct
+    {
+        int axis;
+        float position;
+        int difficulty;
+    } levels[] = {{0, -1.0f, 0}, {1, -1.0f, 1}, {0, 1.0f, 2}};
+    m_probe->StepChar(ALLEGRO_KEY_ENTER);
+    for (const auto& level : levels)
+    {
+        m_probe->PadAxis(0, level.axis, level.position);
+        m_probe->Step();
+        EXPECT_EQ(m_probe->State(), SHOW_RECIPE);
+        EXPECT_EQ(m_probe->Difficulty(), level.difficulty);
+        m_probe->PadAxis(0, level.axis, 0.0f);
+        m_probe->SetState(ROUND_OVER);
+        m_probe->StepKeyDown(ALLEGRO_KEY_ENTER); // a new game: the difficulty screen again
+    }
+
+    // From the instructions back to the menu, where B is ESC: quit.
+    m_probe->SetState(INSTRUCTIONS);
+    m_probe->StepIntoTitleMenu(ALLEGRO_KEY_ESCAPE, [this] { m_probe->PadButton(1); });
+    EXPECT_EQ(m_probe->State(), QUIT);
+}
