@@ -2,6 +2,7 @@
 
 #include "support/AllegroFixture.h"
 #include "support/TempDir.h"
+#include "support/Text.h"
 
 #include <gtest/gtest.h>
 
@@ -47,15 +48,6 @@ std::string WritePngHeader(const std::string& path, std::uint32_t width, std::ui
     return path;
 }
 
-int Occurrences(const std::string& text, const std::string& part)
-{
-    int count = 0;
-    for (std::size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1))
-    {
-        ++count;
-    }
-    return count;
-}
 }
 
 TEST(BitmapFile, DecodesOnlyRegularPngFilesOfAtMostTheLargestSide)

@@ -1,4 +1,5 @@
 #include "support/GameFixture.h"
+#include "support/Text.h"
 
 #include "content/SceneActors.h"
 
@@ -20,16 +21,6 @@ namespace
 double WallSeconds()
 {
     return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch()).count();
-}
-
-int Occurrences(const std::string& text, const std::string& part)
-{
-    int count = 0;
-    for (std::size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1))
-    {
-        ++count;
-    }
-    return count;
 }
 }
 

@@ -151,35 +151,28 @@ long MainThreadTicks(pid_t pid)
 }
 }
 
-TEST(BuiltGame, TheTitleMenuSleepsWhileItWaits)
+// A game that starts well sleeps while its menu waits for a key; the menu comes
+// back after its window was hidden and shown again (no compositor keeps a
+// copy); and closing the window is a normal quit.
+TEST(BuiltGame, TheMenuSleepsRedrawsWhenUncoveredAndQuitsWithZero)
 {
     SKIP_WITHOUT_DISPLAY();
     TempDir elsewhere;
     GameProcess::Options options;
     options.folder = elsewhere.Path();
     GameProcess game(FORNALINA_BINARY, options);
-    ASSERT_TRUE(GameWindow(game.Pid()).WaitForPicture("Assets/Sprites/Menu.png", 30.0)) << game.Errors();
+    const GameWindow window(game.Pid());
+    ASSERT_TRUE(window.WaitForPicture("Assets/Sprites/Menu.png", 30.0)) << game.Errors();
+
     const long before = MainThreadTicks(game.Pid());
     EXPECT_FALSE(game.WaitForExit(1.0)); // a second of waiting on the menu
     const long used = MainThreadTicks(game.Pid()) - before;
     EXPECT_LE(used, sysconf(_SC_CLK_TCK) / 20) << "ticks of CPU in a second";
-}
 
-// A game that starts well: its menu comes back after its window was hidden and
-// shown again (no compositor keeps a copy), and closing it is a normal quit.
-TEST(BuiltGame, RedrawsItsMenuWhenUncoveredAndQuitsWithZero)
-{
-    SKIP_WITHOUT_DISPLAY();
-    TempDir elsewhere;
-    GameProcess::Options options;
-    options.folder = elsewhere.Path();
-    GameProcess game(FORNALINA_BINARY, options);
-    ASSERT_TRUE(GameWindow(game.Pid()).WaitForPicture("Assets/Sprites/Menu.png", 30.0)) << game.Errors();
+    ASSERT_TRUE(window.HideAndShow());
+    EXPECT_TRUE(window.WaitForPicture("Assets/Sprites/Menu.png", 5.0)) << "the menu stayed blank";
 
-    ASSERT_TRUE(GameWindow(game.Pid()).HideAndShow());
-    EXPECT_TRUE(GameWindow(game.Pid()).WaitForPicture("Assets/Sprites/Menu.png", 5.0)) << "the menu stayed blank";
-
-    ASSERT_TRUE(GameWindow(game.Pid()).Close());
+    ASSERT_TRUE(window.Close());
     ASSERT_TRUE(game.WaitForExit(20.0));
     EXPECT_EQ(game.ExitStatus(), 0);
     EXPECT_EQ(game.Errors(), "");
