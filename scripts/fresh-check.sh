@@ -166,8 +166,8 @@ tar -C "$root" --numeric-owner -xzpf "$tarball"
 
 {
     echo "deb $mirror $suite main"
-    [[ -n "$updates_mirror" ]] && echo "deb $updates_mirror $suite-updates main"
-    [[ -n "$security_mirror" ]] && echo "deb $security_mirror $suite-security main"
+    [[ -z "$updates_mirror" ]] || echo "deb $updates_mirror $suite-updates main"
+    [[ -z "$security_mirror" ]] || echo "deb $security_mirror $suite-security main"
 } > "$root/etc/apt/sources.list"
 # A mirror that serves a dated snapshot needs the leniency this machine has.
 valid_until="" check_date=""
@@ -177,7 +177,7 @@ if [[ "$valid_until" == false || "$check_date" == false ]]; then
         "${valid_until:-true}" "${check_date:-true}" > "$root/etc/apt/apt.conf.d/50host-mirror"
 fi
 cp -L /etc/resolv.conf "$root/etc/resolv.conf"
-[[ -f /etc/hosts ]] && cp -L /etc/hosts "$root/etc/hosts"
+[[ ! -f /etc/hosts ]] || cp -L /etc/hosts "$root/etc/hosts"
 
 mount -t proc proc "$root/proc"
 mount --rbind /sys "$root/sys" && mount --make-rslave "$root/sys"
