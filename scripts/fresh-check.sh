@@ -3,7 +3,10 @@
 # with debootstrap, copies the working tree in and, as a new player would,
 # runs scripts/play.sh until the game's window shows, then scripts/test.sh.
 # It first checks that scripts/setup.sh, run by a user without sudo, refuses
-# and names what is missing. Needs root (chroot, mounts).
+# and names what is missing. Then it builds the Debian package there
+# (scripts/package.sh, lintian included), installs it with apt-get into a
+# second bare root, and starts the installed game until its window shows.
+# Needs root (chroot, mounts).
 #
 # The bare root is kept as a tarball in FORNALINA_FRESH_CACHE (default
 # ~/.cache/fornalina-fresh-check), remade when older than 30 days or when
@@ -107,12 +110,12 @@ play_pid=""
 mounts_under_work() {
     awk -v w="$work" '$5 == w || index($5, w "/") == 1 { print $5 }' /proc/self/mountinfo | sort -r
 }
-# Every process whose root is the fresh root: a daemon an install started,
-# the game, the inner Xvfb, whatever a failure or Ctrl-C left behind.
+# Every process whose root is one of the fresh roots: a daemon an install
+# started, the game, the inner Xvfb, whatever a failure or Ctrl-C left behind.
 kill_inside() {
     local p
     for p in /proc/[0-9]*; do
-        [[ "$(readlink "$p/root" 2> /dev/null)" == "$root" ]] && kill -s "$1" "${p#/proc/}" 2> /dev/null
+        [[ "$(readlink "$p/root" 2> /dev/null)" == "$work/"* ]] && kill -s "$1" "${p#/proc/}" 2> /dev/null
     done
     return 0
 }
@@ -161,31 +164,36 @@ else
     begin "unpacking the cached bare root $tarball"
     label="bare root (cached)"
 fi
-mkdir "$root"
-tar -C "$root" --numeric-owner -xzpf "$tarball"
+# make_root DIR: a bare root from the tarball, its apt pointed at this
+# machine's mirrors, /proc, /sys, /dev and /tmp mounted in.
+make_root() {
+    local dir=$1
+    mkdir "$dir"
+    tar -C "$dir" --numeric-owner -xzpf "$tarball"
+    {
+        echo "deb $mirror $suite main"
+        [[ -z "$updates_mirror" ]] || echo "deb $updates_mirror $suite-updates main"
+        [[ -z "$security_mirror" ]] || echo "deb $security_mirror $suite-security main"
+    } > "$dir/etc/apt/sources.list"
+    # A mirror that serves a dated snapshot needs the leniency this machine has.
+    local valid_until="" check_date=""
+    eval "$(apt-config shell valid_until Acquire::Check-Valid-Until check_date Acquire::Check-Date)"
+    if [[ "$valid_until" == false || "$check_date" == false ]]; then
+        printf 'Acquire::Check-Valid-Until "%s";\nAcquire::Check-Date "%s";\n' \
+            "${valid_until:-true}" "${check_date:-true}" > "$dir/etc/apt/apt.conf.d/50host-mirror"
+    fi
+    cp -L /etc/resolv.conf "$dir/etc/resolv.conf"
+    [[ ! -f /etc/hosts ]] || cp -L /etc/hosts "$dir/etc/hosts"
 
-{
-    echo "deb $mirror $suite main"
-    [[ -z "$updates_mirror" ]] || echo "deb $updates_mirror $suite-updates main"
-    [[ -z "$security_mirror" ]] || echo "deb $security_mirror $suite-security main"
-} > "$root/etc/apt/sources.list"
-# A mirror that serves a dated snapshot needs the leniency this machine has.
-valid_until="" check_date=""
-eval "$(apt-config shell valid_until Acquire::Check-Valid-Until check_date Acquire::Check-Date)"
-if [[ "$valid_until" == false || "$check_date" == false ]]; then
-    printf 'Acquire::Check-Valid-Until "%s";\nAcquire::Check-Date "%s";\n' \
-        "${valid_until:-true}" "${check_date:-true}" > "$root/etc/apt/apt.conf.d/50host-mirror"
-fi
-cp -L /etc/resolv.conf "$root/etc/resolv.conf"
-[[ ! -f /etc/hosts ]] || cp -L /etc/hosts "$root/etc/hosts"
-
-mount -t proc proc "$root/proc"
-mount --rbind /sys "$root/sys" && mount --make-rslave "$root/sys"
-mount --rbind /dev "$root/dev" && mount --make-rslave "$root/dev"
-# The host's /tmp, so that X display numbers are shared: Xvfb claims one by a
-# lock file there and by a socket in the network namespace the root shares.
-# With a /tmp of its own, the inner xvfb-run would take a number in use.
-mount --bind /tmp "$root/tmp" && mount --make-private "$root/tmp"
+    mount -t proc proc "$dir/proc"
+    mount --rbind /sys "$dir/sys" && mount --make-rslave "$dir/sys"
+    mount --rbind /dev "$dir/dev" && mount --make-rslave "$dir/dev"
+    # The host's /tmp, so that X display numbers are shared: Xvfb claims one by
+    # a lock file there and by a socket in the network namespace the root
+    # shares. With a /tmp of its own, the inner xvfb-run would take a number in use.
+    mount --bind /tmp "$dir/tmp" && mount --make-private "$dir/tmp"
+}
+make_root "$root"
 
 # The working tree as a clone shows it: tracked and untracked, not ignored.
 mkdir -p "$root/srv/fornalina"
@@ -202,7 +210,7 @@ in_root() {
     local opts=()
     while [[ "$1" != -- ]]; do opts+=("$1"); shift; done
     shift
-    cmd=(chroot "${opts[@]}" "$root" /usr/bin/env -i --chdir=/srv/fornalina
+    cmd=(chroot "${opts[@]}" "$root" /usr/bin/env -i --chdir="${in_dir:-/srv/fornalina}"
         PATH="$root_path" TERM="${TERM:-dumb}" "${lang[@]}" "$@")
 }
 
@@ -223,54 +231,68 @@ else
     done_phase "setup.sh as a user (skipped: no useradd)"
 fi
 
-# 3. The play command, on an X server of the host's, until the window shows.
-begin "scripts/play.sh until the window shows (the first time installs and builds)"
-Xvfb -displayfd 3 -noreset -ac -nolisten tcp -screen 0 1024x768x24 \
-    3> "$work/display" > "$logs/xvfb.log" 2>&1 &
-xvfb_pid=$!
-for _ in $(seq 100); do
-    [[ -s "$work/display" ]] && break
-    kill -0 "$xvfb_pid" 2> /dev/null || fail_with_log "$logs/xvfb.log" "Xvfb did not start"
-    sleep 0.1
-done
-display=":$(head -n 1 "$work/display")"
-[[ "$display" != ":" ]] || fail_with_log "$logs/xvfb.log" "Xvfb gave no display number"
-
-in_root -- HOME=/root DISPLAY="$display" ALSOFT_DRIVERS=null scripts/play.sh
-"${cmd[@]}" > "$logs/play.log" 2>&1 < /dev/null &
-play_pid=$!
-window=""
-while [[ -z "$window" ]]; do
-    window="$(DISPLAY="$display" xdotool search --name '^Fornalina$' 2> /dev/null | head -n 1)" || true
-    [[ -n "$window" ]] && break
-    kill -0 "$play_pid" 2> /dev/null || fail_with_log "$logs/play.log" "play.sh ended before the window showed"
-    ((SECONDS - phase_start < window_limit)) \
-        || fail_with_log "$logs/play.log" "no window titled Fornalina after $window_limit s"
-    sleep 2
-done
-window_after=$((SECONDS - phase_start))
-say "window after $window_after s; pressing ESC on the title menu"
-
-# ESC on the title menu quits. Pressed again while the game still runs, in
-# case the first press came before the menu took keys.
-for _ in $(seq 10); do
-    DISPLAY="$display" xdotool mousemove --window "$window" 10 10 key --window "$window" Escape \
-        > /dev/null 2>&1 || true
-    for _ in $(seq 30); do
-        kill -0 "$play_pid" 2> /dev/null || break 2
+# An X server of the host's for the game inside a root; its display in $display.
+start_host_xvfb() {
+    rm -f "$work/display"
+    Xvfb -displayfd 3 -noreset -ac -nolisten tcp -screen 0 1024x768x24 \
+        3> "$work/display" > "$logs/xvfb.log" 2>&1 &
+    xvfb_pid=$!
+    for _ in $(seq 100); do
+        [[ -s "$work/display" ]] && break
+        kill -0 "$xvfb_pid" 2> /dev/null || fail_with_log "$logs/xvfb.log" "Xvfb did not start"
         sleep 0.1
     done
-done
-if kill -0 "$play_pid" 2> /dev/null; then
-    fail_with_log "$logs/play.log" "the game did not quit within 30 s of ESC"
-fi
-status=0
-wait "$play_pid" || status=$?
-play_pid=""
-[[ $status -eq 0 ]] || fail_with_log "$logs/play.log" "play.sh ended with status $status"
-kill "$xvfb_pid" 2> /dev/null
-wait "$xvfb_pid" 2> /dev/null || true
-xvfb_pid=""
+    display=":$(head -n 1 "$work/display")"
+    [[ "$display" != ":" ]] || fail_with_log "$logs/xvfb.log" "Xvfb gave no display number"
+}
+stop_host_xvfb() {
+    kill "$xvfb_pid" 2> /dev/null
+    wait "$xvfb_pid" 2> /dev/null || true
+    xvfb_pid=""
+}
+# run_until_window LOG: runs $cmd in the background until a window titled
+# Fornalina shows on $display, then presses ESC on the title menu, which
+# quits; the command must then end with status 0. Sets window_after.
+run_until_window() {
+    local log=$1
+    "${cmd[@]}" > "$log" 2>&1 < /dev/null &
+    play_pid=$!
+    local window=""
+    while [[ -z "$window" ]]; do
+        window="$(DISPLAY="$display" xdotool search --name '^Fornalina$' 2> /dev/null | head -n 1)" || true
+        [[ -n "$window" ]] && break
+        kill -0 "$play_pid" 2> /dev/null || fail_with_log "$log" "it ended before the window showed"
+        ((SECONDS - phase_start < window_limit)) \
+            || fail_with_log "$log" "no window titled Fornalina after $window_limit s"
+        sleep 2
+    done
+    window_after=$((SECONDS - phase_start))
+    say "window after $window_after s; pressing ESC on the title menu"
+    # Pressed again while the game still runs, in case the first press came
+    # before the menu took keys.
+    for _ in $(seq 10); do
+        DISPLAY="$display" xdotool mousemove --window "$window" 10 10 key --window "$window" Escape \
+            > /dev/null 2>&1 || true
+        for _ in $(seq 30); do
+            kill -0 "$play_pid" 2> /dev/null || break 2
+            sleep 0.1
+        done
+    done
+    if kill -0 "$play_pid" 2> /dev/null; then
+        fail_with_log "$log" "the game did not quit within 30 s of ESC"
+    fi
+    local status=0
+    wait "$play_pid" || status=$?
+    play_pid=""
+    [[ $status -eq 0 ]] || fail_with_log "$log" "it ended with status $status"
+}
+
+# 3. The play command, on an X server of the host's, until the window shows.
+begin "scripts/play.sh until the window shows (the first time installs and builds)"
+start_host_xvfb
+in_root -- HOME=/root DISPLAY="$display" ALSOFT_DRIVERS=null scripts/play.sh
+run_until_window "$logs/play.log"
+stop_host_xvfb
 done_phase "scripts/play.sh (window after $window_after s)"
 
 # 4. The test command; it starts its own Xvfb inside.
@@ -282,6 +304,35 @@ timeout "$test_limit" "${cmd[@]}" > "$logs/test.log" 2>&1 < /dev/null &
 wait $! || status=$?
 [[ $status -eq 0 ]] || fail_with_log "$logs/test.log" "test.sh ended with status $status"
 done_phase "scripts/test.sh"
+
+# 5. The Debian package, built and checked by lintian in the same root.
+begin "scripts/package.sh (cpack and lintian)"
+status=0
+in_root -- HOME=/root scripts/package.sh
+timeout "$test_limit" "${cmd[@]}" > "$logs/package.log" 2>&1 < /dev/null &
+wait $! || status=$?
+[[ $status -eq 0 ]] || fail_with_log "$logs/package.log" "package.sh ended with status $status"
+deb="$(ls "$root"/srv/fornalina/build-deb/fornalina_*.deb 2> /dev/null | head -n 1)"
+[[ -n "$deb" ]] || fail_with_log "$logs/package.log" "package.sh made no .deb"
+done_phase "scripts/package.sh"
+
+# 6. The package installed by apt into another bare root, and started from
+# there as a player would start it: the installed game, from any folder.
+begin "the .deb installed into a bare root with apt-get, then started"
+root="$work/root-deb"
+make_root "$root"
+cp "$deb" "$root/root/"
+in_dir=/root
+in_root -- HOME=/root DEBIAN_FRONTEND=noninteractive \
+    sh -c "apt-get update -qq && apt-get install -y -qq ./$(basename "$deb")"
+"${cmd[@]}" > "$logs/deb-install.log" 2>&1 < /dev/null \
+    || fail_with_log "$logs/deb-install.log" "apt-get install ./$(basename "$deb")"
+[[ -x "$root/usr/games/fornalina" ]] || fail_with_log "$logs/deb-install.log" "no /usr/games/fornalina"
+start_host_xvfb
+in_root -- HOME=/root DISPLAY="$display" ALSOFT_DRIVERS=null /usr/games/fornalina
+run_until_window "$logs/deb-play.log"
+stop_host_xvfb
+done_phase "the installed .deb (window after $window_after s)"
 
 say "passed"
 for line in "${summary[@]}"; do echo "  $line"; done
