@@ -40,17 +40,33 @@ const char* const ICON_PATH = "Assets/Sprites/Icone.png";
 const char* const TEXT_CHARACTERS = "0123456789:Ganhou!Perdeu!";
 const char* const COUNT_CHARACTERS = "0123456789";
 
+ALLEGRO_FONT* LoadFontWithBitmapFlags(int size, int bitmapFlags)
+{
+    const int previousFlags = al_get_new_bitmap_flags();
+    al_set_new_bitmap_flags(bitmapFlags);
+    ALLEGRO_FONT* font = al_load_font(FONT_PATH, size, 0);
+    al_set_new_bitmap_flags(previousFlags);
+    return font;
+}
+
 // The font at that size, or nullptr when its file is missing, not a regular
-// file, or cannot draw the characters the game writes with it.
+// file, or cannot draw the characters the game writes with it. The check draws
+// with a copy whose glyphs live in memory: glyphs on the graphics card would
+// each be read back to look for ink, and that wait would cost start-up a
+// quarter of a second.
 ALLEGRO_FONT* LoadGameFont(int size, const char* characters)
 {
-    ALLEGRO_FONT* font = IsRegularFile(FONT_PATH) ? al_load_font(FONT_PATH, size, 0) : nullptr;
-    if (font != nullptr && !FontDrawsEveryCharacter(font, characters))
+    if (!IsRegularFile(FONT_PATH))
     {
-        al_destroy_font(font);
-        font = nullptr;
+        return nullptr;
     }
-    return font;
+    ALLEGRO_FONT* inMemory = LoadFontWithBitmapFlags(size, ALLEGRO_MEMORY_BITMAP);
+    const bool drawsEveryCharacter = inMemory != nullptr && FontDrawsEveryCharacter(inMemory, characters);
+    if (inMemory != nullptr)
+    {
+        al_destroy_font(inMemory);
+    }
+    return drawsEveryCharacter ? al_load_font(FONT_PATH, size, 0) : nullptr;
 }
 
 // The catch sound, or nullptr when missing, not a regular file, or silent.
