@@ -5,6 +5,7 @@
 #include "Gamepad.h"
 #include "Settings.h"
 #include "TitleMenu.h"
+#include "componentsystem/PictureAtlas.h"
 #include "componentsystem/actormanager.h"
 #include "componentsystem/drawingsystem.h"
 #include "containers/LinkedList.h"
@@ -127,6 +128,9 @@ private:
     TitleMenu m_titleMenu;
     LinkedList<std::shared_ptr<Actor>> m_waitingIngredients;
     LinkedList<IngredientRecord> m_ingredientCatalogue;
+    // Every ingredient picture on one sheet, held for the game: the falling
+    // ingredients and the icons of catches draw from it, and no catch reads a file.
+    PictureAtlas m_ingredientPictures;
     LinkedList<int> m_spawnedIngredients;
     LinkedList<int> m_recipeIngredients;
     LinkedList<int> m_caughtIngredients;

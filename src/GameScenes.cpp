@@ -32,6 +32,7 @@ void Game::ClearGameScene()
     m_drawingSystem.Clear();
     m_actorManager.Clear();
     m_ingredientCatalogue.Clear();
+    m_ingredientPictures.Release();
     m_spawnedIngredients.Clear();
     m_caughtIngredients.Clear();
     m_recipeIngredients.Clear();

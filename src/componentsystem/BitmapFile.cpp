@@ -3,6 +3,7 @@
 #include "componentsystem/RegularFile.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
@@ -11,20 +12,14 @@
 
 namespace
 {
-// Paths of files that failed, made absolute: two folders may hold files of the
-// same relative name.
+// Paths of files that failed, made absolute.
 std::set<std::string>& FailedFiles()
 {
     static std::set<std::string> failed;
     return failed;
 }
 
-std::string AbsolutePath(const std::string& path)
-{
-    std::error_code ignored;
-    const std::filesystem::path absolute = std::filesystem::absolute(path, ignored);
-    return absolute.empty() ? path : absolute.lexically_normal().string();
-}
+std::atomic<long> fileReads{0};
 
 std::uint32_t BigEndian(const unsigned char* bytes)
 {
@@ -78,13 +73,26 @@ bool ReadPngSize(const std::string& path, int& width, int& height)
     return true;
 }
 
+long PictureFileReads()
+{
+    return fileReads.load();
+}
+
+std::string AbsolutePicturePath(const std::string& path)
+{
+    std::error_code ignored;
+    const std::filesystem::path absolute = std::filesystem::absolute(path, ignored);
+    return absolute.empty() ? path : absolute.lexically_normal().string();
+}
+
 ALLEGRO_BITMAP* LoadBitmapFile(const std::string& path)
 {
-    const std::string key = AbsolutePath(path);
+    const std::string key = AbsolutePicturePath(path);
     if (FailedFiles().count(key) != 0)
     {
         return nullptr;
     }
+    ++fileReads;
     ALLEGRO_BITMAP* bitmap = IsAcceptablePicture(path) ? Decode(path) : nullptr;
     if (bitmap == nullptr)
     {

@@ -21,6 +21,14 @@ constexpr int LARGEST_PICTURE_SIDE = 2048;
 // al_destroy_display then never returns.
 ALLEGRO_BITMAP* LoadBitmapFile(const std::string& path);
 
+// How many times this process has read a picture file to decode it (failed
+// attempts included): the benchmark checks that a running round reads none.
+long PictureFileReads();
+
+// The path made absolute and normal: the key under which a picture is known, as
+// two folders may hold files of the same relative name.
+std::string AbsolutePicturePath(const std::string& path);
+
 // The width and height a PNG file's header declares; false when the file does
 // not start as a PNG does.
 bool ReadPngSize(const std::string& path, int& width, int& height);

@@ -1,26 +1,5 @@
 #include "componentsystem/DrawableComponent.h"
 
-#include "componentsystem/BitmapFile.h"
-
-namespace
-{
-void DestroyBitmap(ALLEGRO_BITMAP*& bitmap)
-{
-    if (bitmap != nullptr)
-    {
-        al_destroy_bitmap(bitmap);
-        bitmap = nullptr;
-    }
-}
-}
-
-DrawableComponent::~DrawableComponent()
-{
-    m_bitmap = nullptr;
-    DestroyBitmap(m_firstBitmap);
-    DestroyBitmap(m_secondBitmap);
-}
-
 std::string DrawableComponent::GetName() const
 {
     return NAME;
@@ -28,58 +7,62 @@ std::string DrawableComponent::GetName() const
 
 void DrawableComponent::Load(const std::string& path)
 {
-    DestroyBitmap(m_firstBitmap);
-    m_firstBitmap = LoadBitmapFile(path);
-    m_bitmap = m_firstBitmap;
-    m_loaded = m_firstBitmap != nullptr;
-    m_firstPath = m_loaded ? path : std::string();
+    m_first = PictureStore::Shared().Load(path);
+    m_shown = m_first != nullptr ? Shown::FIRST : Shown::NOTHING;
 }
 
 void DrawableComponent::LoadSecond(const std::string& path)
 {
-    const bool secondWasShown = m_bitmap != nullptr && m_bitmap == m_secondBitmap;
-    DestroyBitmap(m_secondBitmap);
-    m_secondBitmap = LoadBitmapFile(path);
-    if (secondWasShown)
+    m_second = PictureStore::Shared().Load(path);
+    if (m_shown == Shown::SECOND && m_second == nullptr)
     {
-        // The shown image was just released: keep showing the second slot, or
-        // fall back to the first when the new file did not load.
-        m_bitmap = m_secondBitmap != nullptr ? m_secondBitmap : m_firstBitmap;
+        // The shown image was just let go: fall back to the first.
+        m_shown = m_first != nullptr ? Shown::FIRST : Shown::NOTHING;
     }
 }
 
 void DrawableComponent::ShowFirst()
 {
-    if (m_firstBitmap != nullptr)
+    if (m_first != nullptr)
     {
-        m_bitmap = m_firstBitmap;
+        m_shown = Shown::FIRST;
     }
 }
 
 void DrawableComponent::ShowSecond()
 {
-    if (m_secondBitmap != nullptr)
+    if (m_second != nullptr)
     {
-        m_bitmap = m_secondBitmap;
+        m_shown = Shown::SECOND;
     }
 }
 
 bool DrawableComponent::IsLoaded() const
 {
-    return m_loaded;
+    return m_first != nullptr;
 }
 
 ALLEGRO_BITMAP* DrawableComponent::GetBitmap() const
 {
-    return m_bitmap;
+    switch (m_shown)
+    {
+    case Shown::FIRST:
+        return m_first.get();
+    case Shown::SECOND:
+        return m_second.get();
+    default:
+        return nullptr;
+    }
 }
 
 int DrawableComponent::GetWidth() const
 {
-    return m_bitmap != nullptr ? al_get_bitmap_width(m_bitmap) : 0;
+    ALLEGRO_BITMAP* shown = GetBitmap();
+    return shown != nullptr ? al_get_bitmap_width(shown) : 0;
 }
 
 int DrawableComponent::GetHeight() const
 {
-    return m_bitmap != nullptr ? al_get_bitmap_height(m_bitmap) : 0;
+    ALLEGRO_BITMAP* shown = GetBitmap();
+    return shown != nullptr ? al_get_bitmap_height(shown) : 0;
 }

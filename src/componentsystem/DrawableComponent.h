@@ -1,21 +1,23 @@
 #pragma once
 
 #include "componentsystem/Component.h"
+#include "componentsystem/PictureStore.h"
 
 #include <allegro5/allegro.h>
 
 #include <string>
 
 // An actor's look: a first image and an optional second one, of which one is
-// shown (drawn and measured). Each Load/LoadSecond reads its own copy of the
-// file, which this component owns and releases when replaced or destroyed.
+// shown (drawn and measured). The images come from the shared picture store:
+// a file already shown elsewhere is not read again, and the component lets go
+// of its images when they are replaced or it is destroyed.
 class DrawableComponent : public Component
 {
 public:
     static constexpr const char* NAME = "DrawableComponent";
 
     DrawableComponent() = default;
-    ~DrawableComponent() override;
+    ~DrawableComponent() override = default;
 
     DrawableComponent(const DrawableComponent&) = delete;
     DrawableComponent& operator=(const DrawableComponent&) = delete;
@@ -34,17 +36,21 @@ public:
 
     // True when the last Load succeeded.
     bool IsLoaded() const;
-    // The shown image, or nullptr. The component keeps ownership.
+    // The shown image, or nullptr. The component keeps holding it.
     ALLEGRO_BITMAP* GetBitmap() const;
     // Size of the shown image; 0 when nothing is shown.
     int GetWidth() const;
     int GetHeight() const;
 
 private:
-    ALLEGRO_BITMAP* m_bitmap = nullptr;
-    bool m_loaded = false;
-    ALLEGRO_BITMAP* m_firstBitmap = nullptr;
-    std::string m_firstPath;
-    ALLEGRO_BITMAP* m_secondBitmap = nullptr;
-    std::string m_secondPath;
+    enum class Shown
+    {
+        NOTHING,
+        FIRST,
+        SECOND
+    };
+
+    Picture m_first;
+    Picture m_second;
+    Shown m_shown = Shown::NOTHING;
 };

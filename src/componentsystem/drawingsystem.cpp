@@ -4,8 +4,6 @@
 #include "componentsystem/DrawableComponent.h"
 #include "componentsystem/TransformableComponent.h"
 
-#include <allegro5/allegro.h>
-
 // Like FORNALINA_ASSERT, but a failure skips the actor instead of ending the game.
 #define SKIP_ACTOR_UNLESS(condition, actor)                                                                            \
     if (!(condition))                                                                                                  \
@@ -14,8 +12,18 @@
         {                                                                                                              \
             ReportSkippedActor(#condition, __FILE__, __LINE__, (actor)->GetName());                                    \
         }                                                                                                              \
-        return;                                                                                                        \
+        return nullptr;                                                                                                \
     }
+
+namespace
+{
+// The bitmap whose texture an image is drawn from: an atlas piece's sheet.
+ALLEGRO_BITMAP* TextureOf(ALLEGRO_BITMAP* image)
+{
+    ALLEGRO_BITMAP* parent = image != nullptr ? al_get_parent_bitmap(image) : nullptr;
+    return parent != nullptr ? parent : image;
+}
+}
 
 void DrawingSystem::Add(std::shared_ptr<Actor> actor)
 {
@@ -55,21 +63,42 @@ void DrawingSystem::Draw(int id)
 
 void DrawingSystem::DrawAll()
 {
-    for (const auto& entry : m_actors)
-    {
-        DrawOne(entry.second);
-    }
+    DrawRange(m_actors.begin(), m_actors.end());
 }
 
 void DrawingSystem::DrawFrom(int id)
 {
-    for (auto entry = m_actors.find(id); entry != m_actors.end(); ++entry)
-    {
-        DrawOne(entry->second);
-    }
+    DrawRange(m_actors.find(id), m_actors.end());
 }
 
-void DrawingSystem::DrawOne(const std::shared_ptr<Actor>& actor)
+int DrawingSystem::BatchesInLastPass() const
+{
+    return m_batches;
+}
+
+template <typename Iterator>
+void DrawingSystem::DrawRange(Iterator first, Iterator last)
+{
+    // Held drawing keeps the id order: Allegro sends what it holds whenever the
+    // texture changes. A hold the caller made is left in place.
+    const bool heldBefore = al_is_bitmap_drawing_held();
+    al_hold_bitmap_drawing(true);
+    ALLEGRO_BITMAP* lastTexture = nullptr;
+    m_batches = 0;
+    for (; first != last; ++first)
+    {
+        ALLEGRO_BITMAP* drawn = DrawOne(first->second);
+        ALLEGRO_BITMAP* texture = TextureOf(drawn);
+        if (texture != nullptr && texture != lastTexture)
+        {
+            lastTexture = texture;
+            ++m_batches;
+        }
+    }
+    al_hold_bitmap_drawing(heldBefore);
+}
+
+ALLEGRO_BITMAP* DrawingSystem::DrawOne(const std::shared_ptr<Actor>& actor)
 {
     const DrawableComponent* renderDataPointer = actor->GetComponent<DrawableComponent>();
     const TransformableComponent* transform = actor->GetComponent<TransformableComponent>();
@@ -80,5 +109,7 @@ void DrawingSystem::DrawOne(const std::shared_ptr<Actor>& actor)
     if (transform != nullptr && transform->IsVisible() == true && renderDataPointer->GetBitmap() != nullptr)
     {
         al_draw_bitmap(renderDataPointer->GetBitmap(), transform->GetX(), transform->GetY(), 0);
+        return renderDataPointer->GetBitmap();
     }
+    return nullptr;
 }

@@ -2,6 +2,8 @@
 
 #include "componentsystem/Actor.h"
 
+#include <allegro5/allegro.h>
+
 #include <map>
 #include <memory>
 #include <set>
@@ -30,11 +32,19 @@ public:
     // Draws the actor with that id and every one with a greater id; nothing when
     // the id is not registered.
     void DrawFrom(int id);
+    // DrawAll and DrawFrom hold Allegro's deferred drawing: a run of consecutive
+    // actors whose images share one texture (pieces of one atlas) reaches the
+    // renderer as one batch. This is how many batches the last of them sent.
+    int BatchesInLastPass() const;
 
 private:
-    void DrawOne(const std::shared_ptr<Actor>& actor);
+    // Draws the actor if it can be drawn; returns the image drawn, or nullptr.
+    ALLEGRO_BITMAP* DrawOne(const std::shared_ptr<Actor>& actor);
+    template <typename Iterator>
+    void DrawRange(Iterator first, Iterator last);
 
     std::map<int, std::shared_ptr<Actor>> m_actors;
     // Actors already reported as undrawable, so the report is not repeated every frame.
     std::set<const Actor*> m_reported;
+    int m_batches = 0;
 };

@@ -2,8 +2,17 @@
 
 #include "content/IngredientCatalogue.h"
 
+#include <string>
+#include <vector>
+
 void Game::LoadIngredients(const float& speed)
 {
+    std::vector<std::string> pictures;
+    for (const Ingredient& ingredient : IngredientCatalogue())
+    {
+        pictures.push_back(ingredient.spritePath);
+    }
+    m_ingredientPictures.Build(pictures);
     for (const Ingredient& ingredient : IngredientCatalogue())
     {
         IngredientRecord record;
