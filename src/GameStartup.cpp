@@ -36,37 +36,32 @@ const char* const CATCH_SOUND_PATH = "Assets/Music/pot-lid-1.wav";
 const char* const MUSIC_PATH = "Assets/Music/Fornalina.ogg";
 const char* const ICON_PATH = "Assets/Sprites/Icone.png";
 
-// The characters each font must draw: the clock and the result, and the count.
-const char* const TEXT_CHARACTERS = "0123456789:Ganhou!Perdeu!";
-const char* const COUNT_CHARACTERS = "0123456789";
+// Every character the game writes: the clock, the result and the count.
+const char* const WRITTEN_CHARACTERS = "0123456789:Ganhou!Perdeu!";
+// The check draws at a small size: a glyph that leaves ink at one size leaves
+// it at every size, as all sizes come from the same outlines.
+const int CHECKED_SIZE = 20;
 
-ALLEGRO_FONT* LoadFontWithBitmapFlags(int size, int bitmapFlags)
-{
-    const int previousFlags = al_get_new_bitmap_flags();
-    al_set_new_bitmap_flags(bitmapFlags);
-    ALLEGRO_FONT* font = al_load_font(FONT_PATH, size, 0);
-    al_set_new_bitmap_flags(previousFlags);
-    return font;
-}
-
-// The font at that size, or nullptr when its file is missing, not a regular
-// file, or cannot draw the characters the game writes with it. The check draws
-// with a copy whose glyphs live in memory: glyphs on the graphics card would
-// each be read back to look for ink, and that wait would cost start-up a
-// quarter of a second.
-ALLEGRO_FONT* LoadGameFont(int size, const char* characters)
+// True when the font file is a regular file that draws every character the
+// game writes. A cut file can load and draw nothing. The check draws with a
+// copy whose glyphs live in memory: glyphs on the graphics card would each be
+// read back to look for ink, a wait that cost start-up a quarter of a second.
+bool FontFileIsUsable()
 {
     if (!IsRegularFile(FONT_PATH))
     {
-        return nullptr;
+        return false;
     }
-    ALLEGRO_FONT* inMemory = LoadFontWithBitmapFlags(size, ALLEGRO_MEMORY_BITMAP);
-    const bool drawsEveryCharacter = inMemory != nullptr && FontDrawsEveryCharacter(inMemory, characters);
+    const int previousFlags = al_get_new_bitmap_flags();
+    al_set_new_bitmap_flags(ALLEGRO_MEMORY_BITMAP);
+    ALLEGRO_FONT* inMemory = al_load_font(FONT_PATH, CHECKED_SIZE, 0);
+    al_set_new_bitmap_flags(previousFlags);
+    const bool usable = inMemory != nullptr && FontDrawsEveryCharacter(inMemory, WRITTEN_CHARACTERS);
     if (inMemory != nullptr)
     {
         al_destroy_font(inMemory);
     }
-    return drawsEveryCharacter ? al_load_font(FONT_PATH, size, 0) : nullptr;
+    return usable;
 }
 
 // The catch sound, or nullptr when missing, not a regular file, or silent.
@@ -183,12 +178,12 @@ bool Game::InitAllegro()
     {
         return fail(TTF_FAILED);
     }
-    m_font = LoadGameFont(80, TEXT_CHARACTERS);
+    m_font = FontFileIsUsable() ? al_load_font(FONT_PATH, 80, 0) : nullptr;
     if (m_font == nullptr)
     {
         return fail(FONT_FAILED);
     }
-    m_bigFont = LoadGameFont(150, COUNT_CHARACTERS);
+    m_bigFont = al_load_font(FONT_PATH, 150, 0);
     if (m_bigFont == nullptr)
     {
         return fail(FONT_FAILED);
