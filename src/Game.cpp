@@ -55,6 +55,7 @@ bool Game::Start()
     }
     CreateSceneActors();
     m_titleMenu.Setup();
+    m_startPictures.reset();
 
     al_attach_audio_stream_to_mixer(m_music, al_get_default_mixer());
     // Allegro 5.2.8 answers false here although the stream does loop.

@@ -6,6 +6,7 @@
 #include "Settings.h"
 #include "TitleMenu.h"
 #include "componentsystem/PictureAtlas.h"
+#include "componentsystem/PicturePrefetch.h"
 #include "componentsystem/actormanager.h"
 #include "componentsystem/drawingsystem.h"
 #include "containers/LinkedList.h"
@@ -131,6 +132,9 @@ private:
     // Every ingredient picture on one sheet, held for the game: the falling
     // ingredients and the icons of catches draw from it, and no catch reads a file.
     PictureAtlas m_ingredientPictures;
+    // The first screens' pictures, decoded on a thread of their own while the
+    // window is created; ended once start-up has taken them.
+    std::unique_ptr<PicturePrefetch> m_startPictures;
     LinkedList<int> m_spawnedIngredients;
     LinkedList<int> m_recipeIngredients;
     LinkedList<int> m_caughtIngredients;

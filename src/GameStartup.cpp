@@ -5,6 +5,7 @@
 #include "DisplayLoss.h"
 #include "componentsystem/BitmapFile.h"
 #include "componentsystem/RegularFile.h"
+#include "content/SceneActors.h"
 
 #include <allegro5/allegro_acodec.h>
 #include <allegro5/allegro_audio.h>
@@ -88,6 +89,27 @@ ALLEGRO_AUDIO_STREAM* LoadMusic()
     return music;
 }
 
+// Every picture loaded before the title menu's first frame, in load order.
+std::vector<std::string> StartPicturePaths()
+{
+    std::vector<std::string> paths = {ICON_PATH};
+    for (const SceneActorPlan& plan : SceneActorPlans())
+    {
+        for (const char* picture : {plan.firstImage, plan.secondImage})
+        {
+            if (picture != nullptr)
+            {
+                paths.push_back(picture);
+            }
+        }
+    }
+    for (const std::string& picture : TitleMenu::PicturePaths())
+    {
+        paths.push_back(picture);
+    }
+    return paths;
+}
+
 // The window shows the same icon as the desktop entry; without the file it
 // keeps the system's.
 void SetWindowIcon(ALLEGRO_DISPLAY* display)
@@ -107,6 +129,7 @@ bool Game::InitAllegro()
     // included: nothing of a failed start-up is left behind.
     auto fail = [this](const char* message) {
         WriteFailureMessage(message);
+        m_startPictures.reset();
         Shutdown();
         for (ALLEGRO_FONT** font : {&m_bigFont, &m_font})
         {
@@ -146,6 +169,7 @@ bool Game::InitAllegro()
     {
         return fail(IMAGE_FAILED);
     }
+    m_startPictures = std::make_unique<PicturePrefetch>(StartPicturePaths());
     if (!al_install_keyboard())
     {
         return fail(KEYBOARD_FAILED);

@@ -12,6 +12,14 @@
 namespace
 {
 constexpr ActorId MENU_SOUND_ICON = 2;
+const char* const MENU_PICTURE = "Assets/Sprites/Menu.png";
+const char* const SOUND_ON_PICTURE = "Assets/Sprites/SoundOn.png";
+const char* const SOUND_OFF_PICTURE = "Assets/Sprites/SoundOff.png";
+}
+
+std::vector<std::string> TitleMenu::PicturePaths()
+{
+    return {MENU_PICTURE, SOUND_ON_PICTURE, SOUND_OFF_PICTURE};
 }
 
 void TitleMenu::Setup()
@@ -19,7 +27,7 @@ void TitleMenu::Setup()
     m_actorManager.CreateActorID("backgroud");
     std::shared_ptr<Actor> background = m_actorManager.GetActor(1);
     auto* backgroundDrawable = new DrawableComponent();
-    backgroundDrawable->Load("Assets/Sprites/Menu.png");
+    backgroundDrawable->Load(MENU_PICTURE);
     auto* backgroundTransform = new TransformableComponent();
     backgroundTransform->SetPosition(0, 0);
     backgroundTransform->SetVisible(true);
@@ -28,8 +36,8 @@ void TitleMenu::Setup()
 
     std::shared_ptr<Actor> sound = m_actorManager.CreateActor("Som");
     auto* soundDrawable = new DrawableComponent();
-    soundDrawable->Load("Assets/Sprites/SoundOn.png");
-    soundDrawable->LoadSecond("Assets/Sprites/SoundOff.png");
+    soundDrawable->Load(SOUND_ON_PICTURE);
+    soundDrawable->LoadSecond(SOUND_OFF_PICTURE);
     auto* soundTransform = new TransformableComponent();
     soundTransform->SetPosition(ScreenLayout::SOUND_ICON_X, ScreenLayout::SOUND_ICON_Y);
     soundTransform->SetVisible(true);

@@ -5,6 +5,9 @@
 
 #include <allegro5/allegro.h>
 
+#include <string>
+#include <vector>
+
 // What the player chose on the title menu.
 enum MenuChoice : int
 {
@@ -22,6 +25,8 @@ class TitleMenu
 public:
     // Builds the two actors; once, after the library is up.
     void Setup();
+    // The pictures Setup loads.
+    static std::vector<std::string> PicturePaths();
     // Lets go of the actors and their pictures, before the library ends.
     void Release();
     // The sound icon shows the music on or off: the game's one switch.

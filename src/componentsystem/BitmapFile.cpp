@@ -1,5 +1,6 @@
 #include "componentsystem/BitmapFile.h"
 
+#include "componentsystem/PicturePrefetch.h"
 #include "componentsystem/RegularFile.h"
 
 #include <algorithm>
@@ -35,18 +36,26 @@ bool IsAcceptablePicture(const std::string& path)
            height <= LARGEST_PICTURE_SIDE;
 }
 
-ALLEGRO_BITMAP* Decode(const std::string& path)
+// Memory only: a video bitmap belongs to the display's thread, and Allegro
+// 5.2.8 leaves a locked video bitmap behind when a damaged PNG fails to load
+// straight into video memory.
+ALLEGRO_BITMAP* DecodeIntoMemory(const std::string& path)
 {
     const int callerFlags = al_get_new_bitmap_flags();
     al_set_new_bitmap_flags((callerFlags & ~ALLEGRO_VIDEO_BITMAP) | ALLEGRO_MEMORY_BITMAP);
     ALLEGRO_BITMAP* bitmap = al_load_bitmap(path.c_str());
     al_set_new_bitmap_flags(callerFlags);
+    return bitmap;
+}
+
+// Into video memory when a display exists, with the caller's flags, unless
+// they ask for memory.
+void ConvertForTheDisplay(ALLEGRO_BITMAP* bitmap)
+{
     if (bitmap != nullptr && al_get_current_display() != nullptr)
     {
-        // Uses the caller's flags again: a video bitmap unless they ask for memory.
         al_convert_bitmap(bitmap);
     }
-    return bitmap;
 }
 }
 
@@ -73,6 +82,21 @@ bool ReadPngSize(const std::string& path, int& width, int& height)
     return true;
 }
 
+ALLEGRO_BITMAP* DecodeAcceptablePictureIntoMemory(const std::string& path)
+{
+    if (!IsAcceptablePicture(path))
+    {
+        return nullptr;
+    }
+    // A thread of its own starts with the library's default flags: memory
+    // only, so the picture never joins the list converted when a display comes.
+    const int threadFlags = al_get_new_bitmap_flags();
+    al_set_new_bitmap_flags(ALLEGRO_MEMORY_BITMAP);
+    ALLEGRO_BITMAP* bitmap = al_load_bitmap(path.c_str());
+    al_set_new_bitmap_flags(threadFlags);
+    return bitmap;
+}
+
 long PictureFileReads()
 {
     return fileReads.load();
@@ -93,7 +117,13 @@ ALLEGRO_BITMAP* LoadBitmapFile(const std::string& path)
         return nullptr;
     }
     ++fileReads;
-    ALLEGRO_BITMAP* bitmap = IsAcceptablePicture(path) ? Decode(path) : nullptr;
+    bool prefetched = false;
+    ALLEGRO_BITMAP* bitmap = TakePrefetchedBitmap(key, prefetched);
+    if (!prefetched)
+    {
+        bitmap = IsAcceptablePicture(path) ? DecodeIntoMemory(path) : nullptr;
+    }
+    ConvertForTheDisplay(bitmap);
     if (bitmap == nullptr)
     {
         FailedFiles().insert(key);

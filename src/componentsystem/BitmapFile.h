@@ -21,6 +21,11 @@ constexpr int LARGEST_PICTURE_SIDE = 2048;
 // al_destroy_display then never returns.
 ALLEGRO_BITMAP* LoadBitmapFile(const std::string& path);
 
+// The decode of LoadBitmapFile without its bookkeeping, safe on any thread:
+// the file's picture as a memory bitmap, or nullptr when it is not a regular
+// file holding an acceptable PNG or does not decode. Nothing is reported.
+ALLEGRO_BITMAP* DecodeAcceptablePictureIntoMemory(const std::string& path);
+
 // How many times this process has read a picture file to decode it (failed
 // attempts included): the benchmark checks that a running round reads none.
 long PictureFileReads();
