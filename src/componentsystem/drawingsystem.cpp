@@ -4,6 +4,8 @@
 #include "componentsystem/DrawableComponent.h"
 #include "componentsystem/TransformableComponent.h"
 
+#include <cmath>
+
 // Like FORNALINA_ASSERT, but a failure skips the actor instead of ending the game.
 #define SKIP_ACTOR_UNLESS(condition, actor)                                                                            \
     if (!(condition))                                                                                                  \
@@ -108,7 +110,11 @@ ALLEGRO_BITMAP* DrawingSystem::DrawOne(const std::shared_ptr<Actor>& actor)
 
     if (transform != nullptr && transform->IsVisible() == true && renderDataPointer->GetBitmap() != nullptr)
     {
-        al_draw_bitmap(renderDataPointer->GetBitmap(), transform->GetX(), transform->GetY(), 0);
+        // On whole pixels, chosen as the renderer chooses them: a picture half-way
+        // between two pixels could otherwise land on either, held or not.
+        const float x = std::ceil(transform->GetX() - 0.5f);
+        const float y = std::ceil(transform->GetY() - 0.5f);
+        al_draw_bitmap(renderDataPointer->GetBitmap(), x, y, 0);
         return renderDataPointer->GetBitmap();
     }
     return nullptr;
