@@ -2,6 +2,7 @@
 
 #include "FramePacer.h"
 #include "Measure.h"
+#include "componentsystem/BitmapFile.h"
 #include "content/SceneActors.h"
 
 #include <chrono>
@@ -45,9 +46,10 @@ void DrawFloorFrame(ALLEGRO_BITMAP* background)
 
 namespace Frames
 {
-void EnterBusiestRound(GameProbe& probe)
+long EnterBusiestRound(GameProbe& probe)
 {
     probe.EnterRound(2, SeedForTheLongestRecipe());
+    const long readsBefore = PictureFileReads();
     probe.FinishGetReady();
     probe.ParkAllIngredients(static_cast<int>(probe.Spawned().size()) + 1);
     probe.PlaceCook(10.0f);
@@ -58,6 +60,7 @@ void EnterBusiestRound(GameProbe& probe)
     SpreadIngredients(probe);
     probe.StepChar(ALLEGRO_KEY_P);
     probe.StepChar(ALLEGRO_KEY_P);
+    return PictureFileReads() - readsBefore;
 }
 
 Costs TimeBusiestFrames(GameProbe& probe, int frames)
@@ -94,6 +97,27 @@ std::vector<double> TimeFloorFrames(ALLEGRO_BITMAP* background, int frames)
         costs.push_back((Measure::ProcessCpuSeconds() - start) * 1e6);
     }
     return costs;
+}
+
+Comparison CompareBusiestWithFloor(GameProbe& probe, ALLEGRO_BITMAP* background, int blocks, int framesPerBlock)
+{
+    Comparison comparison;
+    for (int block = 0; block < blocks; ++block)
+    {
+        const Costs busiest = TimeBusiestFrames(probe, framesPerBlock);
+        const std::vector<double> floor = TimeFloorFrames(background, framesPerBlock);
+        comparison.blockRatios.push_back((Measure::Median(busiest.updateUs) + Measure::Median(busiest.drawUs)) /
+                                         Measure::Median(floor));
+        auto append = [](std::vector<double>& to, const std::vector<double>& from) {
+            to.insert(to.end(), from.begin(), from.end());
+        };
+        append(comparison.busiest.updateUs, busiest.updateUs);
+        append(comparison.busiest.drawUs, busiest.drawUs);
+        append(comparison.floorUs, floor);
+    }
+    probe.DrawRunningFrame();
+    comparison.batches = probe.DrawBatches();
+    return comparison;
 }
 
 double PacedFloorCpuShare(ALLEGRO_BITMAP* background, double seconds)

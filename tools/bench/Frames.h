@@ -19,11 +19,23 @@ struct Costs
 // Takes the game from the title menu into the busiest round there is: the
 // hard recipe with 21 ingredients, all falling, 30 icons, after a pause and a
 // resume. The cook stands aside so that nothing is caught while timing.
-void EnterBusiestRound(GameProbe& probe);
+// Returns how many picture files were read once the round had begun.
+long EnterBusiestRound(GameProbe& probe);
 // Times frames of that round, unpaced, keeping every ingredient in play.
 Costs TimeBusiestFrames(GameProbe& probe, int frames);
 // CPU per frame of the floor loop, unpaced, in microseconds.
 std::vector<double> TimeFloorFrames(ALLEGRO_BITMAP* background, int frames);
+
+// The busiest frames and the floor timed in alternating short blocks, so that
+// whatever else the machine does weighs on both alike.
+struct Comparison
+{
+    Costs busiest;                   // every busiest frame timed
+    std::vector<double> floorUs;     // every floor frame timed
+    std::vector<double> blockRatios; // per block: busiest (update + draw) over floor, medians
+    int batches = 0;                 // image batches in a busiest frame's drawing
+};
+Comparison CompareBusiestWithFloor(GameProbe& probe, ALLEGRO_BITMAP* background, int blocks, int framesPerBlock);
 
 // Shares of one core (0..1) over a span of wall time, frames paced at 60 a second.
 double PacedFloorCpuShare(ALLEGRO_BITMAP* background, double seconds);

@@ -33,15 +33,19 @@ void ReportReady()
 
 int RunGameUpToTheMenu()
 {
-    Game game;
-    GameProbe probe(game);
-    if (!probe.Start())
     {
-        return 1;
+        Game game;
+        GameProbe probe(game);
+        if (!probe.Start())
+        {
+            return 1;
+        }
+        probe.Char(ALLEGRO_KEY_ESCAPE); // read once the menu's first frame is shown
+        probe.Step();
+        ReportReady();
     }
-    probe.Char(ALLEGRO_KEY_ESCAPE); // read once the menu's first frame is shown
-    probe.Step();
-    ReportReady();
+    // As the game's own exit does: the audio device left open aborts the process.
+    al_uninstall_system();
     return 0;
 }
 
@@ -78,7 +82,42 @@ int RunFloor()
         }
     }
     al_destroy_display(display);
+    al_uninstall_system();
     return 0;
+}
+
+// Milliseconds from launching self in that mode to its "ready" line; 0 when
+// it never reported.
+double TimeOneLaunch(const std::string& self, const std::string& mode)
+{
+    int output[2];
+    if (pipe(output) != 0)
+    {
+        return 0.0;
+    }
+    const double launched = Measure::WallSeconds();
+    const pid_t child = fork();
+    if (child == 0)
+    {
+        dup2(output[1], STDOUT_FILENO);
+        close(output[0]);
+        close(output[1]);
+        execl(self.c_str(), self.c_str(), mode.c_str(), static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    close(output[1]);
+    char line[128] = {};
+    FILE* reader = fdopen(output[0], "r");
+    double ready = 0.0;
+    const bool reported = reader != nullptr && std::fgets(line, sizeof line, reader) != nullptr &&
+                          std::sscanf(line, "ready %lf", &ready) == 1;
+    if (reader != nullptr)
+    {
+        std::fclose(reader);
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    return reported ? (ready - launched) * 1000.0 : 0.0;
 }
 
 // What the audio costs by itself: the library's mixer and output threads with
@@ -104,6 +143,7 @@ int RunAudioFloor()
     std::printf("share %.6f\n", (Measure::ProcessCpuSeconds() - cpuStart) / (Measure::WallSeconds() - wallStart));
     std::fflush(stdout);
     al_destroy_audio_stream(music);
+    al_uninstall_system();
     return 0;
 }
 }
@@ -142,41 +182,20 @@ double AudioFloorShare(const std::string& self)
     return 100.0 * share;
 }
 
-std::vector<double> TimeLaunches(const std::string& self, const std::string& mode, int launches)
+std::vector<std::vector<double>> TimeLaunchesInTurn(const std::string& self, const std::vector<std::string>& modes,
+                                                    int rounds)
 {
-    std::vector<double> milliseconds;
-    for (int i = 0; i < launches; ++i)
+    std::vector<std::vector<double>> milliseconds(modes.size());
+    for (int round = 0; round < rounds; ++round)
     {
-        int output[2];
-        if (pipe(output) != 0)
+        for (std::size_t mode = 0; mode < modes.size(); ++mode)
         {
-            break;
+            const double launch = TimeOneLaunch(self, modes[mode]);
+            if (launch > 0.0)
+            {
+                milliseconds[mode].push_back(launch);
+            }
         }
-        const double launched = Measure::WallSeconds();
-        const pid_t child = fork();
-        if (child == 0)
-        {
-            dup2(output[1], STDOUT_FILENO);
-            close(output[0]);
-            close(output[1]);
-            execl(self.c_str(), self.c_str(), mode.c_str(), static_cast<char*>(nullptr));
-            _exit(127);
-        }
-        close(output[1]);
-        char line[128] = {};
-        FILE* reader = fdopen(output[0], "r");
-        double ready = 0.0;
-        if (reader != nullptr && std::fgets(line, sizeof line, reader) != nullptr &&
-            std::sscanf(line, "ready %lf", &ready) == 1)
-        {
-            milliseconds.push_back((ready - launched) * 1000.0);
-        }
-        if (reader != nullptr)
-        {
-            std::fclose(reader);
-        }
-        int status = 0;
-        waitpid(child, &status, 0);
     }
     return milliseconds;
 }

@@ -16,8 +16,11 @@ namespace Startup
 bool IsChildMode(const std::string& argument);
 int RunChild(const std::string& mode);
 
-// Launches self in that mode `launches` times; the milliseconds of each launch.
-std::vector<double> TimeLaunches(const std::string& self, const std::string& mode, int launches);
+// Launches self in each mode in turn, `rounds` times over, so that a busy
+// spell of the machine weighs on every mode alike; the milliseconds of each
+// launch, one list per mode.
+std::vector<std::vector<double>> TimeLaunchesInTurn(const std::string& self, const std::vector<std::string>& modes,
+                                                    int rounds);
 
 // The CPU share, in percent of a core, of "--audio-floor".
 double AudioFloorShare(const std::string& self);

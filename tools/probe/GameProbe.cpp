@@ -384,6 +384,11 @@ void GameProbe::DrawRunningFrame()
     game.DrawRunningFrame();
 }
 
+int GameProbe::DrawBatches() const
+{
+    return game.m_drawingSystem.BatchesInLastPass();
+}
+
 void GameProbe::SetMusicPlaying(bool playing)
 {
     al_set_audio_stream_playing(game.m_music, playing);

@@ -115,6 +115,8 @@ public:
     // The two halves of a running round's frame, for timing them apart.
     void UpdateRound();
     void DrawRunningFrame();
+    // Batches of images the last running frame's DrawAll sent to the renderer.
+    int DrawBatches() const;
     void SetMusicPlaying(bool playing);
 
 private:

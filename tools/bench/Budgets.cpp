@@ -1,0 +1,55 @@
+#include "Budgets.h"
+
+#include <cmath>
+#include <cstdio>
+
+namespace
+{
+std::string Limit(const char* comparison, double value)
+{
+    char text[64];
+    std::snprintf(text, sizeof text, "%s %.2f", comparison, value);
+    return text;
+}
+
+Budget AtMost(const std::string& what, double figure, double most)
+{
+    return {what, figure, Limit("<=", most), figure <= most};
+}
+
+Budget Below(const std::string& what, double figure, double bound)
+{
+    return {what, figure, Limit("<", bound), figure < bound};
+}
+
+Budget Within(const std::string& what, double figure, double target, double tolerance)
+{
+    char limit[64];
+    std::snprintf(limit, sizeof limit, "%.0f +- %.0f", target, tolerance);
+    return {what, figure, limit, std::fabs(figure - target) <= tolerance};
+}
+}
+
+std::vector<Budget> JudgeBudgets(const std::map<std::string, double>& results)
+{
+    auto at = [&results](const char* key) {
+        const auto found = results.find(key);
+        return found != results.end() ? found->second : NAN;
+    };
+    const double pacedFloor = at("cpu_floor_pct");
+    return {
+        AtMost("busiest frame over the floor, x", at("frame_ratio"), 1.2),
+        AtMost("start-up, ms", at("startup_ms"), at("startup_floor_ms") + 50.0),
+        AtMost("title menu, the game's thread, %", at("cpu_menu_game_thread_pct"), 1.0),
+        AtMost("title menu, the process, %", at("cpu_menu_pct"), at("cpu_audio_floor_pct") + 1.0),
+        AtMost("difficulty screen, %", at("cpu_difficulty_pct"), 1.2 * pacedFloor),
+        AtMost("instructions screen, %", at("cpu_instructions_pct"), 1.2 * pacedFloor),
+        AtMost("recipe screen, %", at("cpu_recipe_pct"), 1.2 * pacedFloor),
+        AtMost("running round, %", at("cpu_round_pct"), 1.2 * pacedFloor),
+        Within("frames per second in a round", at("fps"), 60.0, 1.0),
+        Within("hard: fall speed, px/s", at("fall_px_per_s"), 60.0, 2.0),
+        Within("hard: fall speed, frames of 30 ms, px/s", at("fall_px_per_s_30ms_frames"), 60.0, 2.0),
+        Below("memory growth per round, B", at("growth_per_round_bytes"), 1024.0),
+        AtMost("picture files read during a round", at("decodes_during_round"), 0.0),
+    };
+}
