@@ -7,6 +7,7 @@
 
 #include <chrono>
 #include <cstdlib>
+#include <functional>
 #include <thread>
 
 namespace
@@ -41,6 +42,47 @@ void DrawFloorFrame(ALLEGRO_BITMAP* background)
     al_clear_to_color(al_map_rgb(0, 0, 0));
     al_draw_bitmap(background, 0, 0, 0);
     al_flip_display();
+}
+
+// Wall and process CPU seconds spent in some blocks of work.
+struct Span
+{
+    double wall = 0.0;
+    double cpu = 0.0;
+    double Share() const
+    {
+        return wall > 0.0 ? cpu / wall : 0.0;
+    }
+};
+
+// Runs passes for `seconds` of wall time, or until a pass answers false;
+// adds the time spent to the span and returns the passes run.
+long RunBlock(double seconds, Span& span, const std::function<bool()>& pass)
+{
+    const double wallStart = Measure::WallSeconds();
+    const double cpuStart = Measure::ProcessCpuSeconds();
+    long passes = 0;
+    while (Measure::WallSeconds() - wallStart < seconds)
+    {
+        ++passes;
+        if (!pass())
+        {
+            break;
+        }
+    }
+    span.wall += Measure::WallSeconds() - wallStart;
+    span.cpu += Measure::ProcessCpuSeconds() - cpuStart;
+    return passes;
+}
+
+// One block of the paced floor loop.
+void FloorBlock(ALLEGRO_BITMAP* background, FramePacer& pacer, double seconds, Span& floor)
+{
+    RunBlock(seconds, floor, [&] {
+        DrawFloorFrame(background);
+        pacer.WaitForNextFrame();
+        return true;
+    });
 }
 }
 
@@ -120,19 +162,6 @@ Comparison CompareBusiestWithFloor(GameProbe& probe, ALLEGRO_BITMAP* background,
     return comparison;
 }
 
-double PacedFloorCpuShare(ALLEGRO_BITMAP* background, double seconds)
-{
-    FramePacer pacer;
-    const double wallStart = Measure::WallSeconds();
-    const double cpuStart = Measure::ProcessCpuSeconds();
-    while (Measure::WallSeconds() - wallStart < seconds)
-    {
-        DrawFloorFrame(background);
-        pacer.WaitForNextFrame();
-    }
-    return (Measure::ProcessCpuSeconds() - cpuStart) / (Measure::WallSeconds() - wallStart);
-}
-
 Share MenuWaitCpuShare(GameProbe& probe, double seconds)
 {
     // The menu waits inside this thread's pass: the key has to come from
@@ -150,18 +179,50 @@ Share MenuWaitCpuShare(GameProbe& probe, double seconds)
     return {(Measure::ProcessCpuSeconds() - cpuStart) / wall, (Measure::ThreadCpuSeconds() - threadStart) / wall};
 }
 
-double ScreenCpuShare(GameProbe& probe, double seconds)
+BesideFloor ScreenBesideFloor(GameProbe& probe, ALLEGRO_BITMAP* background, int blocks, double blockSeconds)
 {
+    Span screen;
+    Span floor;
+    FramePacer floorPacer;
+    long frames = 0;
     probe.SetPacing(true);
-    const double wallStart = Measure::WallSeconds();
-    const double cpuStart = Measure::ProcessCpuSeconds();
-    while (Measure::WallSeconds() - wallStart < seconds)
+    for (int block = 0; block < blocks; ++block)
     {
-        probe.Step();
+        frames += RunBlock(blockSeconds, screen, [&probe] {
+            probe.Step();
+            return true;
+        });
+        FloorBlock(background, floorPacer, blockSeconds, floor);
     }
-    const double share = (Measure::ProcessCpuSeconds() - cpuStart) / (Measure::WallSeconds() - wallStart);
     probe.SetPacing(false);
-    return share;
+    return {screen.Share(), floor.Share(), static_cast<double>(frames) / screen.wall};
+}
+
+BesideFloor RoundBesideFloor(GameProbe& probe, ALLEGRO_BITMAP* background, int blocks, double blockSeconds)
+{
+    Span round;
+    Span floor;
+    FramePacer floorPacer;
+    long frames = 0;
+    double nextTick = 1.0; // in seconds of the round's own blocks
+    probe.SetPacing(true);
+    for (int block = 0; block < blocks && probe.State() == PLAYING; ++block)
+    {
+        const double blockStart = Measure::WallSeconds();
+        const double roundBefore = round.wall;
+        frames += RunBlock(blockSeconds, round, [&] {
+            if (roundBefore + Measure::WallSeconds() - blockStart >= nextTick)
+            {
+                probe.Tick();
+                nextTick += 1.0;
+            }
+            probe.Step();
+            return probe.State() == PLAYING;
+        });
+        FloorBlock(background, floorPacer, blockSeconds, floor);
+    }
+    probe.SetPacing(false);
+    return {round.Share(), floor.Share(), static_cast<double>(frames) / round.wall};
 }
 
 double FallSpeed(GameProbe& probe, double frameSeconds, double seconds)
@@ -195,25 +256,4 @@ double FallSpeed(GameProbe& probe, double frameSeconds, double seconds)
     return speed;
 }
 
-Pace PacedRound(GameProbe& probe, double seconds)
-{
-    probe.SetPacing(true);
-    const double wallStart = Measure::WallSeconds();
-    const double cpuStart = Measure::ProcessCpuSeconds();
-    double nextTick = wallStart + 1.0;
-    long frames = 0;
-    while (Measure::WallSeconds() - wallStart < seconds && probe.State() == PLAYING)
-    {
-        if (Measure::WallSeconds() >= nextTick)
-        {
-            probe.Tick();
-            nextTick += 1.0;
-        }
-        probe.Step();
-        ++frames;
-    }
-    const double wall = Measure::WallSeconds() - wallStart;
-    probe.SetPacing(false);
-    return {static_cast<double>(frames) / wall, (Measure::ProcessCpuSeconds() - cpuStart) / wall};
-}
 }

@@ -38,7 +38,6 @@ struct Comparison
 Comparison CompareBusiestWithFloor(GameProbe& probe, ALLEGRO_BITMAP* background, int blocks, int framesPerBlock);
 
 // Shares of one core (0..1) over a span of wall time, frames paced at 60 a second.
-double PacedFloorCpuShare(ALLEGRO_BITMAP* background, double seconds);
 struct Share
 {
     double process;    // every thread of the process
@@ -47,16 +46,18 @@ struct Share
 // While the title menu waits for a key (I, to the instructions) that comes
 // after `seconds`.
 Share MenuWaitCpuShare(GameProbe& probe, double seconds);
-// Paced passes of whatever screen the game is on.
-double ScreenCpuShare(GameProbe& probe, double seconds);
 
-struct Pace
+// Paced passes of whatever screen the game is on, in turn with the paced floor
+// loop on the same display, `blocks` blocks of each.
+struct BesideFloor
 {
-    double framesPerSecond;
-    double cpuShare;
+    double screen; // share of one core (0..1)
+    double floor;
+    double framesPerSecond; // of the screen
 };
-// A running round, paced, with a tick every second.
-Pace PacedRound(GameProbe& probe, double seconds);
+BesideFloor ScreenBesideFloor(GameProbe& probe, ALLEGRO_BITMAP* background, int blocks, double blockSeconds);
+// The same for a running round, with a tick every second of the round's time.
+BesideFloor RoundBesideFloor(GameProbe& probe, ALLEGRO_BITMAP* background, int blocks, double blockSeconds);
 
 // How fast an ingredient falls, in pixels per second of wall time, in a hard
 // round paced at 60 frames a second with each frame taking at least
