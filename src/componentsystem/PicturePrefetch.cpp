@@ -5,6 +5,7 @@
 #include <condition_variable>
 #include <map>
 #include <mutex>
+#include <optional>
 #include <thread>
 
 struct PicturePrefetch::Shared
@@ -12,7 +13,7 @@ struct PicturePrefetch::Shared
     std::mutex mutex;
     std::condition_variable decoded;
     // Absolute path to its decode; an entry without a value is still to come.
-    std::map<std::string, std::unique_ptr<ALLEGRO_BITMAP*>> pictures;
+    std::map<std::string, std::optional<ALLEGRO_BITMAP*>> pictures;
     std::thread worker;
 };
 
@@ -29,17 +30,18 @@ PicturePrefetch::PicturePrefetch(const std::vector<std::string>& paths)
     for (const std::string& path : paths)
     {
         const std::string key = AbsolutePicturePath(path);
-        if (m_shared->pictures.emplace(key, nullptr).second)
+        if (m_shared->pictures.emplace(key, std::nullopt).second)
         {
             files.emplace_back(path, key);
         }
     }
-    m_shared->worker = std::thread([shared = m_shared, files] {
+    // The destructor joins the thread before it lets go of the shared state.
+    m_shared->worker = std::thread([shared = m_shared.get(), files] {
         for (const auto& [path, key] : files)
         {
             ALLEGRO_BITMAP* bitmap = DecodeAcceptablePictureIntoMemory(path);
             std::lock_guard<std::mutex> lock(shared->mutex);
-            shared->pictures[key] = std::make_unique<ALLEGRO_BITMAP*>(bitmap);
+            shared->pictures[key] = bitmap;
             shared->decoded.notify_all();
         }
     });
@@ -56,7 +58,7 @@ PicturePrefetch::~PicturePrefetch()
     m_shared->worker.join();
     for (auto& entry : m_shared->pictures)
     {
-        if (entry.second != nullptr && *entry.second != nullptr)
+        if (entry.second.has_value() && *entry.second != nullptr)
         {
             al_destroy_bitmap(*entry.second);
         }
@@ -81,7 +83,7 @@ ALLEGRO_BITMAP* TakePrefetchedBitmap(const std::string& absolutePath, bool& pref
     {
         return nullptr;
     }
-    shared->decoded.wait(lock, [&found] { return found->second != nullptr; });
+    shared->decoded.wait(lock, [&found] { return found->second.has_value(); });
     prefetched = true;
     ALLEGRO_BITMAP* bitmap = *found->second;
     shared->pictures.erase(found); // taken: the caller owns it, and a second load decodes anew

@@ -1,6 +1,7 @@
 #include "componentsystem/BitmapFile.h"
 #include "componentsystem/DrawableComponent.h"
 #include "componentsystem/PictureAtlas.h"
+#include "componentsystem/PicturePrefetch.h"
 #include "componentsystem/PictureStore.h"
 #include "support/AllegroFixture.h"
 #include "support/TempDir.h"
@@ -82,6 +83,27 @@ TEST_F(PictureStoreTest, AtlasPiecesStandInForTheirFilesAndOutliveTheAtlas)
     atlas.reset();
     EXPECT_EQ(PixelAt(green.GetBitmap(), 11, 39), (Rgba{0, 255, 0, 255})) << "a held piece keeps its sheet";
     EXPECT_EQ(PixelAt(red.GetBitmap(), 0, 0), (Rgba{255, 0, 0, 255}));
+}
+
+TEST_F(PictureStoreTest, PrefetchedPicturesAreTakenOnceAndTheRestFreed)
+{
+    const std::string missing = m_dir.File("missing-prefetched.png");
+    ALLEGRO_BITMAP* red = nullptr;
+    ALLEGRO_BITMAP* again = nullptr;
+    {
+        // green is never taken: the prefetch frees it (LeakSanitizer would tell).
+        PicturePrefetch prefetch({m_red, missing, m_green});
+        red = LoadBitmapFile(m_red);
+        EXPECT_EQ(LoadBitmapFile(missing), nullptr);
+        again = LoadBitmapFile(m_red);
+    }
+    ASSERT_NE(red, nullptr);
+    ASSERT_NE(again, nullptr);
+    EXPECT_NE(red, again) << "a prefetched decode is handed over once; the next load decodes anew";
+    EXPECT_EQ(PixelAt(red, 29, 19), (Rgba{255, 0, 0, 255}));
+    EXPECT_EQ(al_get_bitmap_width(again), 30);
+    al_destroy_bitmap(red);
+    al_destroy_bitmap(again);
 }
 
 TEST(SheetLayout, PicturesGoOnShelvesWithAGapAndWhatDoesNotFitIsLeftOut)

@@ -84,6 +84,44 @@ void FloorBlock(ALLEGRO_BITMAP* background, FramePacer& pacer, double seconds, S
         return true;
     });
 }
+
+// Paced passes of the game (`pass`, given the seconds spent in its blocks so
+// far; false ends them) in blocks in turn with blocks of the paced floor.
+Frames::BesideFloor BlocksBesideFloor(GameProbe& probe, ALLEGRO_BITMAP* background, int blocks, double blockSeconds,
+                                      const std::function<bool(double)>& pass)
+{
+    Span game;
+    Span floor;
+    FramePacer floorPacer;
+    // Frames per second leave out each block's first frame: it follows the
+    // floor's block, so it is never kept waiting.
+    long pacedFrames = 0;
+    double pacedSeconds = 0.0;
+    bool more = true;
+    probe.SetPacing(true);
+    for (int block = 0; block < blocks && more; ++block)
+    {
+        const double blockStart = Measure::WallSeconds();
+        const double before = game.wall;
+        double firstFrameEnd = 0.0;
+        const long frames = RunBlock(blockSeconds, game, [&] {
+            more = pass(before + Measure::WallSeconds() - blockStart);
+            if (firstFrameEnd == 0.0)
+            {
+                firstFrameEnd = Measure::WallSeconds();
+            }
+            return more;
+        });
+        if (frames > 1)
+        {
+            pacedFrames += frames - 1;
+            pacedSeconds += Measure::WallSeconds() - firstFrameEnd;
+        }
+        FloorBlock(background, floorPacer, blockSeconds, floor);
+    }
+    probe.SetPacing(false);
+    return {game.Share(), floor.Share(), pacedSeconds > 0.0 ? static_cast<double>(pacedFrames) / pacedSeconds : 0.0};
+}
 }
 
 namespace Frames
@@ -181,48 +219,24 @@ Share MenuWaitCpuShare(GameProbe& probe, double seconds)
 
 BesideFloor ScreenBesideFloor(GameProbe& probe, ALLEGRO_BITMAP* background, int blocks, double blockSeconds)
 {
-    Span screen;
-    Span floor;
-    FramePacer floorPacer;
-    long frames = 0;
-    probe.SetPacing(true);
-    for (int block = 0; block < blocks; ++block)
-    {
-        frames += RunBlock(blockSeconds, screen, [&probe] {
-            probe.Step();
-            return true;
-        });
-        FloorBlock(background, floorPacer, blockSeconds, floor);
-    }
-    probe.SetPacing(false);
-    return {screen.Share(), floor.Share(), static_cast<double>(frames) / screen.wall};
+    return BlocksBesideFloor(probe, background, blocks, blockSeconds, [&probe](double) {
+        probe.Step();
+        return true;
+    });
 }
 
 BesideFloor RoundBesideFloor(GameProbe& probe, ALLEGRO_BITMAP* background, int blocks, double blockSeconds)
 {
-    Span round;
-    Span floor;
-    FramePacer floorPacer;
-    long frames = 0;
-    double nextTick = 1.0; // in seconds of the round's own blocks
-    probe.SetPacing(true);
-    for (int block = 0; block < blocks && probe.State() == PLAYING; ++block)
-    {
-        const double blockStart = Measure::WallSeconds();
-        const double roundBefore = round.wall;
-        frames += RunBlock(blockSeconds, round, [&] {
-            if (roundBefore + Measure::WallSeconds() - blockStart >= nextTick)
-            {
-                probe.Tick();
-                nextTick += 1.0;
-            }
-            probe.Step();
-            return probe.State() == PLAYING;
-        });
-        FloorBlock(background, floorPacer, blockSeconds, floor);
-    }
-    probe.SetPacing(false);
-    return {round.Share(), floor.Share(), static_cast<double>(frames) / round.wall};
+    double nextTick = 1.0;
+    return BlocksBesideFloor(probe, background, blocks, blockSeconds, [&](double roundSeconds) {
+        if (roundSeconds >= nextTick)
+        {
+            probe.Tick();
+            nextTick += 1.0;
+        }
+        probe.Step();
+        return probe.State() == PLAYING;
+    });
 }
 
 double FallSpeed(GameProbe& probe, double frameSeconds, double seconds)

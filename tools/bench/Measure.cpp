@@ -4,6 +4,9 @@
 #include <cmath>
 #include <ctime>
 #include <fstream>
+#if defined(__GLIBC__)
+#include <malloc.h>
+#endif
 #include <unistd.h>
 
 namespace
@@ -40,6 +43,32 @@ long ResidentKb()
     long resident = 0;
     statm >> pages >> resident;
     return resident * (sysconf(_SC_PAGESIZE) / 1024);
+}
+
+double HeapBytesInUse()
+{
+#if defined(__GLIBC__)
+    const struct mallinfo2 heap = mallinfo2();
+    return static_cast<double>(heap.uordblks + heap.hblkhd);
+#else
+    return 0.0;
+#endif
+}
+
+double RobustSlope(const std::vector<double>& x, const std::vector<double>& y)
+{
+    std::vector<double> slopes;
+    for (std::size_t i = 0; i < x.size() && i < y.size(); ++i)
+    {
+        for (std::size_t j = i + 1; j < x.size() && j < y.size(); ++j)
+        {
+            if (x[j] != x[i])
+            {
+                slopes.push_back((y[j] - y[i]) / (x[j] - x[i]));
+            }
+        }
+    }
+    return Median(std::move(slopes));
 }
 
 double Quantile(std::vector<double> samples, double q)
