@@ -41,7 +41,13 @@ Picture Piece(const Picture& sheet, const SheetPlace& place, const PictureSize& 
     {
         return nullptr;
     }
-    return Picture(piece, [sheet](ALLEGRO_BITMAP* bitmap) { al_destroy_bitmap(bitmap); });
+    // The sheet is let go with the piece itself, not with the deleter: a weak
+    // handle in the store keeps the deleter alive, and a sheet kept past the
+    // library's end would be destroyed after it.
+    return Picture(piece, [sheet = Picture(sheet)](ALLEGRO_BITMAP* bitmap) mutable {
+        al_destroy_bitmap(bitmap);
+        sheet.reset();
+    });
 }
 }
 

@@ -115,3 +115,23 @@ TEST(Fullscreen, SwitchesWithF11AndAltEnterAndIsRememberedUnlessOverridden)
         EXPECT_NE(Contents(file).find("fullscreen=on"), std::string::npos) << "an override is not remembered";
     }
 }
+
+TEST(BuiltGame, ClosedAfterARoundHasBegunEndsWithZero)
+{
+    // The round's pictures (the ingredient sheet among them) must all go
+    // before the library ends, or the exit crashes.
+    SKIP_WITHOUT_DISPLAY();
+    GameProcess game(FORNALINA_BINARY, GameProcess::Options());
+    const GameWindow window(game.Pid());
+    ASSERT_TRUE(window.WaitForPicture(MENU, 30.0)) << game.Errors();
+    window.PressKey("Return");
+    ASSERT_TRUE(window.WaitForPicture("Assets/Sprites/Dificuldade.png", 10.0));
+    window.PressKey("1"); // the recipe: the ingredient sheet is made
+    ASSERT_FALSE(game.WaitForExit(0.5)) << game.Errors();
+    window.PressKey("Return");
+    ASSERT_FALSE(game.WaitForExit(1.0)) << game.Errors();
+    EXPECT_TRUE(window.Close());
+    ASSERT_TRUE(game.WaitForExit(20.0));
+    EXPECT_EQ(game.Signal(), 0) << game.Errors();
+    EXPECT_EQ(game.ExitStatus(), 0) << game.Errors();
+}

@@ -90,21 +90,14 @@ void PlaySeconds(GameProbe& probe, int seconds)
 }
 }
 
-int main(int argc, char** argv)
+// Plays through the screens, saving each; false when one could not be saved.
+bool ShootScreens(const std::string& folder, bool all)
 {
-    if (argc < 2)
-    {
-        std::fprintf(stderr, "usage: %s OUTPUT_FOLDER [all]\n", argv[0]);
-        return 2;
-    }
-    const std::string folder = argv[1];
-    const bool all = argc > 2 && std::string(argv[2]) == "all";
-
     Game game;
     GameProbe probe(game);
     if (!probe.Start())
     {
-        return 1;
+        return false;
     }
     Camera camera(probe, folder, all);
     bool ok = true;
@@ -142,5 +135,19 @@ int main(int argc, char** argv)
     }
     probe.Close();
     probe.Step();
+    return ok;
+}
+
+int main(int argc, char** argv)
+{
+    if (argc < 2)
+    {
+        std::fprintf(stderr, "usage: %s OUTPUT_FOLDER [all]\n", argv[0]);
+        return 2;
+    }
+    const bool ok = ShootScreens(argv[1], argc > 2 && std::string(argv[2]) == "all");
+    // The game is gone; the library goes as the game's own exit has it, or the
+    // audio device left open aborts the process.
+    al_uninstall_system();
     return ok ? 0 : 1;
 }
