@@ -36,16 +36,15 @@ std::vector<Budget> JudgeBudgets(const std::map<std::string, double>& results)
         const auto found = results.find(key);
         return found != results.end() ? found->second : NAN;
     };
-    const double pacedFloor = at("cpu_floor_pct");
     return {
         AtMost("busiest frame over the floor, x", at("frame_ratio"), 1.2),
         AtMost("start-up, ms", at("startup_ms"), at("startup_floor_ms") + 50.0),
         AtMost("title menu, the game's thread, %", at("cpu_menu_game_thread_pct"), 1.0),
         AtMost("title menu, the process, %", at("cpu_menu_pct"), at("cpu_audio_floor_pct") + 1.0),
-        AtMost("difficulty screen, %", at("cpu_difficulty_pct"), 1.2 * pacedFloor),
-        AtMost("instructions screen, %", at("cpu_instructions_pct"), 1.2 * pacedFloor),
-        AtMost("recipe screen, %", at("cpu_recipe_pct"), 1.2 * pacedFloor),
-        AtMost("running round, %", at("cpu_round_pct"), 1.2 * pacedFloor),
+        AtMost("difficulty screen over the paced floor, x", at("cpu_difficulty_floor_ratio"), 1.2),
+        AtMost("instructions screen over the paced floor, x", at("cpu_instructions_floor_ratio"), 1.2),
+        AtMost("recipe screen over the paced floor, x", at("cpu_recipe_floor_ratio"), 1.2),
+        AtMost("running round over the paced floor, x", at("cpu_round_floor_ratio"), 1.2),
         Within("frames per second in a round", at("fps"), 60.0, 1.0),
         Within("hard: fall speed, px/s", at("fall_px_per_s"), 60.0, 2.0),
         Within("hard: fall speed, frames of 30 ms, px/s", at("fall_px_per_s_30ms_frames"), 60.0, 2.0),

@@ -53,6 +53,11 @@ struct Span
     {
         return wall > 0.0 ? cpu / wall : 0.0;
     }
+    void Add(const Span& other)
+    {
+        wall += other.wall;
+        cpu += other.cpu;
+    }
 };
 
 // Runs passes for `seconds` of wall time, or until a pass answers false;
@@ -92,6 +97,7 @@ Frames::BesideFloor BlocksBesideFloor(GameProbe& probe, ALLEGRO_BITMAP* backgrou
 {
     Span game;
     Span floor;
+    std::vector<double> blockRatios;
     FramePacer floorPacer;
     // Frames per second leave out each block's first frame: it follows the
     // floor's block, so it is never kept waiting.
@@ -104,7 +110,8 @@ Frames::BesideFloor BlocksBesideFloor(GameProbe& probe, ALLEGRO_BITMAP* backgrou
         const double blockStart = Measure::WallSeconds();
         const double before = game.wall;
         double firstFrameEnd = 0.0;
-        const long frames = RunBlock(blockSeconds, game, [&] {
+        Span gameBlock;
+        const long frames = RunBlock(blockSeconds, gameBlock, [&] {
             more = pass(before + Measure::WallSeconds() - blockStart);
             if (firstFrameEnd == 0.0)
             {
@@ -117,10 +124,18 @@ Frames::BesideFloor BlocksBesideFloor(GameProbe& probe, ALLEGRO_BITMAP* backgrou
             pacedFrames += frames - 1;
             pacedSeconds += Measure::WallSeconds() - firstFrameEnd;
         }
-        FloorBlock(background, floorPacer, blockSeconds, floor);
+        Span floorBlock;
+        FloorBlock(background, floorPacer, blockSeconds, floorBlock);
+        if (floorBlock.Share() > 0.0)
+        {
+            blockRatios.push_back(gameBlock.Share() / floorBlock.Share());
+        }
+        game.Add(gameBlock);
+        floor.Add(floorBlock);
     }
     probe.SetPacing(false);
-    return {game.Share(), floor.Share(), pacedSeconds > 0.0 ? static_cast<double>(pacedFrames) / pacedSeconds : 0.0};
+    return {game.Share(), floor.Share(), Measure::Median(blockRatios),
+            pacedSeconds > 0.0 ? static_cast<double>(pacedFrames) / pacedSeconds : 0.0};
 }
 }
 

@@ -51,8 +51,9 @@ Share MenuWaitCpuShare(GameProbe& probe, double seconds);
 // loop on the same display, `blocks` blocks of each.
 struct BesideFloor
 {
-    double screen; // share of one core (0..1)
+    double screen; // share of one core (0..1), all its blocks together
     double floor;
+    double ratio;           // median over the blocks of the screen's share over the floor's beside it
     double framesPerSecond; // of the screen
 };
 BesideFloor ScreenBesideFloor(GameProbe& probe, ALLEGRO_BITMAP* background, int blocks, double blockSeconds);

@@ -32,7 +32,7 @@ constexpr int BLOCKS = 150;
 constexpr int FRAMES_PER_BLOCK = 20;
 constexpr int STARTUP_LAUNCHES = 9;
 // Each paced screen and the paced floor: this many blocks of each, in turn.
-constexpr int SCREEN_BLOCKS = 8;
+constexpr int SCREEN_BLOCKS = 12;
 
 struct MemoryAndSoak
 {
@@ -127,25 +127,27 @@ bool MeasureFrames(Results& results, const std::string& self)
     // Each screen in turn with the paced floor; the floor's share is that of
     // all its blocks together.
     std::vector<double> floorShares;
-    auto screenBesideFloor = [&](const char* key) {
+    auto screenBesideFloor = [&](const std::string& screen) {
         const Frames::BesideFloor share = Frames::ScreenBesideFloor(probe, background, SCREEN_BLOCKS, 0.5);
-        results[key] = 100.0 * share.screen;
+        results["cpu_" + screen + "_pct"] = 100.0 * share.screen;
+        results["cpu_" + screen + "_floor_ratio"] = share.ratio;
         floorShares.push_back(share.floor);
     };
-    screenBesideFloor("cpu_instructions_pct");
+    screenBesideFloor("instructions");
     probe.StepIntoTitleMenu(ALLEGRO_KEY_ESCAPE, {ALLEGRO_KEY_ENTER});
-    screenBesideFloor("cpu_difficulty_pct");
+    screenBesideFloor("difficulty");
     probe.StepChar(ALLEGRO_KEY_2);
-    screenBesideFloor("cpu_recipe_pct");
+    screenBesideFloor("recipe");
     probe.StepChar(ALLEGRO_KEY_ENTER);
     long readsDuringRounds = 0;
     const long readsAtRoundStart = PictureFileReads();
     probe.FinishGetReady();
-    const Frames::BesideFloor round = Frames::RoundBesideFloor(probe, background, SCREEN_BLOCKS, 1.0);
+    const Frames::BesideFloor round = Frames::RoundBesideFloor(probe, background, SCREEN_BLOCKS, 0.75);
     readsDuringRounds += PictureFileReads() - readsAtRoundStart;
     floorShares.push_back(round.floor);
     results["fps"] = round.framesPerSecond;
     results["cpu_round_pct"] = 100.0 * round.screen;
+    results["cpu_round_floor_ratio"] = round.ratio;
     double floorShare = 0.0;
     for (double share : floorShares)
     {
