@@ -36,15 +36,20 @@ bool IsAcceptablePicture(const std::string& path)
            height <= LARGEST_PICTURE_SIDE;
 }
 
-// Memory only: a video bitmap belongs to the display's thread, and Allegro
-// 5.2.8 leaves a locked video bitmap behind when a damaged PNG fails to load
-// straight into video memory.
-ALLEGRO_BITMAP* DecodeIntoMemory(const std::string& path)
+// The picture as a memory bitmap made with these flags, or nullptr when the
+// file is not acceptable or does not decode. Memory only: a video bitmap
+// belongs to the display's thread, and Allegro 5.2.8 leaves a locked video
+// bitmap behind when a damaged PNG fails to load straight into video memory.
+ALLEGRO_BITMAP* DecodeIntoMemory(const std::string& path, int memoryFlags)
 {
-    const int callerFlags = al_get_new_bitmap_flags();
-    al_set_new_bitmap_flags((callerFlags & ~ALLEGRO_VIDEO_BITMAP) | ALLEGRO_MEMORY_BITMAP);
+    if (!IsAcceptablePicture(path))
+    {
+        return nullptr;
+    }
+    const int previousFlags = al_get_new_bitmap_flags();
+    al_set_new_bitmap_flags(memoryFlags);
     ALLEGRO_BITMAP* bitmap = al_load_bitmap(path.c_str());
-    al_set_new_bitmap_flags(callerFlags);
+    al_set_new_bitmap_flags(previousFlags);
     return bitmap;
 }
 
@@ -84,17 +89,9 @@ bool ReadPngSize(const std::string& path, int& width, int& height)
 
 ALLEGRO_BITMAP* DecodeAcceptablePictureIntoMemory(const std::string& path)
 {
-    if (!IsAcceptablePicture(path))
-    {
-        return nullptr;
-    }
-    // A thread of its own starts with the library's default flags: memory
-    // only, so the picture never joins the list converted when a display comes.
-    const int threadFlags = al_get_new_bitmap_flags();
-    al_set_new_bitmap_flags(ALLEGRO_MEMORY_BITMAP);
-    ALLEGRO_BITMAP* bitmap = al_load_bitmap(path.c_str());
-    al_set_new_bitmap_flags(threadFlags);
-    return bitmap;
+    // Memory only: the picture never joins the list of bitmaps converted when a
+    // display comes, whatever thread decodes it.
+    return DecodeIntoMemory(path, ALLEGRO_MEMORY_BITMAP);
 }
 
 long PictureFileReads()
@@ -121,7 +118,7 @@ ALLEGRO_BITMAP* LoadBitmapFile(const std::string& path)
     ALLEGRO_BITMAP* bitmap = TakePrefetchedBitmap(key, prefetched);
     if (!prefetched)
     {
-        bitmap = IsAcceptablePicture(path) ? DecodeIntoMemory(path) : nullptr;
+        bitmap = DecodeIntoMemory(path, (al_get_new_bitmap_flags() & ~ALLEGRO_VIDEO_BITMAP) | ALLEGRO_MEMORY_BITMAP);
     }
     ConvertForTheDisplay(bitmap);
     if (bitmap == nullptr)
