@@ -7,7 +7,7 @@
 
 #include <X11/Xlib.h>
 
-#include <atomic>
+#include <mutex>
 #include <unistd.h>
 
 namespace
@@ -15,13 +15,14 @@ namespace
 // "á" and "ã" as single bytes, like every start-up message.
 const char* const DISPLAY_LOST = "Falha na conex\xE3o com a janela.\n";
 
+// The library's thread and the game's often meet the lost connection at the
+// same moment. The first one writes the line and ends the process; the others
+// wait here for that end, so none can end it before the line is out.
 [[noreturn]] void EndNow()
 {
-    static std::atomic<bool> reported{false};
-    if (!reported.exchange(true))
-    {
-        WriteFailureMessage(DISPLAY_LOST);
-    }
+    static std::mutex ending;
+    ending.lock();
+    WriteFailureMessage(DISPLAY_LOST);
     _exit(1);
 }
 

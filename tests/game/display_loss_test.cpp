@@ -1,3 +1,4 @@
+#include "DisplayLoss.h"
 #include "support/GameProcess.h"
 #include "support/GameWindow.h"
 #include "support/TempDir.h"
@@ -5,10 +6,16 @@
 
 #include <gtest/gtest.h>
 
+#include <X11/Xlib.h>
+
+#include <atomic>
 #include <cstdlib>
 #include <ostream>
 #include <string>
+#include <sys/wait.h>
 #include <thread>
+#include <unistd.h>
+#include <vector>
 
 // The built game, on an X server of its own, loses its display: the server
 // dies, another program destroys its window or has its connection dropped.
@@ -17,7 +24,7 @@
 
 namespace
 {
-enum class Screen
+enum class GameScreen
 {
     Menu,
     Difficulty,
@@ -35,7 +42,7 @@ enum class Loss
 struct Case
 {
     const char* name;
-    Screen screen;
+    GameScreen screen;
     Loss loss;
     const char* locale; // the message follows its encoding
 };
@@ -46,14 +53,14 @@ void PrintTo(const Case& lossCase, std::ostream* out)
 }
 
 const Case CASES[] = {
-    {"ServerDiesOnTheMenu", Screen::Menu, Loss::ServerDies, "C"},
-    {"ServerDiesOnTheDifficultyScreen", Screen::Difficulty, Loss::ServerDies, "C"},
-    {"ServerDiesInARound", Screen::Round, Loss::ServerDies, "C"},
-    {"ServerDiesWhilePaused", Screen::Paused, Loss::ServerDies, "C"},
-    {"WindowDestroyedOnTheMenu", Screen::Menu, Loss::WindowDestroyed, "C"},
-    {"WindowDestroyedInARound", Screen::Round, Loss::WindowDestroyed, "C"},
-    {"ConnectionKilledOnTheMenu", Screen::Menu, Loss::ConnectionKilled, "C.UTF-8"},
-    {"ConnectionKilledInARound", Screen::Round, Loss::ConnectionKilled, "C"},
+    {"ServerDiesOnTheMenu", GameScreen::Menu, Loss::ServerDies, "C"},
+    {"ServerDiesOnTheDifficultyScreen", GameScreen::Difficulty, Loss::ServerDies, "C"},
+    {"ServerDiesInARound", GameScreen::Round, Loss::ServerDies, "C"},
+    {"ServerDiesWhilePaused", GameScreen::Paused, Loss::ServerDies, "C"},
+    {"WindowDestroyedOnTheMenu", GameScreen::Menu, Loss::WindowDestroyed, "C"},
+    {"WindowDestroyedInARound", GameScreen::Round, Loss::WindowDestroyed, "C"},
+    {"ConnectionKilledOnTheMenu", GameScreen::Menu, Loss::ConnectionKilled, "C.UTF-8"},
+    {"ConnectionKilledInARound", GameScreen::Round, Loss::ConnectionKilled, "C"},
 };
 
 void Pause(double seconds)
@@ -83,19 +90,19 @@ TEST_P(DisplayLoss, EndsTheGameAtOnceWithStatusOne)
     const GameWindow window(game.Pid(), server.Name());
     ASSERT_TRUE(window.WaitForPicture("Assets/Sprites/Menu.png", 30.0)) << game.Errors();
 
-    if (lossCase.screen != Screen::Menu)
+    if (lossCase.screen != GameScreen::Menu)
     {
         window.PressKey("Return");
         ASSERT_TRUE(window.WaitForPicture("Assets/Sprites/Dificuldade.png", 10.0));
     }
-    if (lossCase.screen == Screen::Round || lossCase.screen == Screen::Paused)
+    if (lossCase.screen == GameScreen::Round || lossCase.screen == GameScreen::Paused)
     {
         window.PressKey("1");
         Pause(0.3);
         window.PressKey("Return");
         Pause(1.5);
     }
-    if (lossCase.screen == Screen::Paused)
+    if (lossCase.screen == GameScreen::Paused)
     {
         window.PressKey("p");
         Pause(0.3);
@@ -123,3 +130,55 @@ TEST_P(DisplayLoss, EndsTheGameAtOnceWithStatusOne)
 
 INSTANTIATE_TEST_SUITE_P(Screens, DisplayLoss, ::testing::ValuesIn(CASES),
                          [](const ::testing::TestParamInfo<Case>& info) { return info.param.name; });
+
+// The library's thread and the game's often meet the lost connection at the
+// same moment. Whichever comes first must get its line out before the process
+// ends: every thread that comes later waits for that end instead of ending it
+// early with nothing said.
+TEST(DisplayLossAnswer, SaysSoOnceWhenEveryThreadMeetsTheLossAtOnce)
+{
+    for (int attempt = 0; attempt < 20; ++attempt)
+    {
+        int errors[2];
+        ASSERT_EQ(pipe(errors), 0);
+        const pid_t child = fork();
+        ASSERT_GE(child, 0);
+        if (child == 0)
+        {
+            dup2(errors[1], STDERR_FILENO);
+            EndGameWhenDisplayIsLost();
+            const XIOErrorHandler onConnectionLost = XSetIOErrorHandler(nullptr);
+            std::atomic<bool> go{false};
+            std::vector<std::thread> threads;
+            for (int thread = 0; thread < 8; ++thread)
+            {
+                threads.emplace_back([&] {
+                    while (!go)
+                    {
+                    }
+                    onConnectionLost(nullptr);
+                });
+            }
+            go = true;
+            for (std::thread& thread : threads)
+            {
+                thread.join();
+            }
+            _exit(99); // not reached: the answer ends the process
+        }
+        close(errors[1]);
+        std::string said;
+        char buffer[256];
+        ssize_t count;
+        while ((count = read(errors[0], buffer, sizeof buffer)) > 0)
+        {
+            said.append(buffer, static_cast<std::size_t>(count));
+        }
+        close(errors[0]);
+        int status = 0;
+        waitpid(child, &status, 0);
+        ASSERT_TRUE(WIFEXITED(status));
+        EXPECT_EQ(WEXITSTATUS(status), 1);
+        ASSERT_EQ(said, "Falha na conex\xE3o com a janela.\n") << "attempt " << attempt;
+    }
+}
