@@ -295,23 +295,25 @@ run_until_window "$logs/play.log"
 stop_host_xvfb
 done_phase "scripts/play.sh (window after $window_after s)"
 
+# run_script_in_root SCRIPT LOG: runs scripts/SCRIPT as root in the bare root,
+# within the time limit, and fails the check with its log unless it passes.
+run_script_in_root() {
+    local script=$1 log=$2 status=0
+    in_root -- HOME=/root "scripts/$script"
+    # In the background, so that Ctrl-C is handled at once, not after the run.
+    timeout "$test_limit" "${cmd[@]}" > "$log" 2>&1 < /dev/null &
+    wait $! || status=$?
+    [[ $status -eq 0 ]] || fail_with_log "$log" "$script ended with status $status"
+}
+
 # 4. The test command; it starts its own Xvfb inside.
 begin "scripts/test.sh"
-status=0
-in_root -- HOME=/root scripts/test.sh
-# In the background, so that Ctrl-C is handled at once, not after the tests.
-timeout "$test_limit" "${cmd[@]}" > "$logs/test.log" 2>&1 < /dev/null &
-wait $! || status=$?
-[[ $status -eq 0 ]] || fail_with_log "$logs/test.log" "test.sh ended with status $status"
+run_script_in_root test.sh "$logs/test.log"
 done_phase "scripts/test.sh"
 
 # 5. The Debian package, built and checked by lintian in the same root.
 begin "scripts/package.sh (cpack and lintian)"
-status=0
-in_root -- HOME=/root scripts/package.sh
-timeout "$test_limit" "${cmd[@]}" > "$logs/package.log" 2>&1 < /dev/null &
-wait $! || status=$?
-[[ $status -eq 0 ]] || fail_with_log "$logs/package.log" "package.sh ended with status $status"
+run_script_in_root package.sh "$logs/package.log"
 deb="$(ls "$root"/srv/fornalina/build-deb/fornalina_*.deb 2> /dev/null | head -n 1)"
 [[ -n "$deb" ]] || fail_with_log "$logs/package.log" "package.sh made no .deb"
 done_phase "scripts/package.sh"
