@@ -1,17 +1,17 @@
 #pragma once
 
-#include "FramePacer.h"
 #include "GameState.h"
-#include "Gamepad.h"
-#include "Settings.h"
 #include "TitleMenu.h"
-#include "componentsystem/PictureAtlas.h"
-#include "componentsystem/PicturePrefetch.h"
 #include "componentsystem/actormanager.h"
 #include "componentsystem/drawingsystem.h"
 #include "containers/LinkedList.h"
 #include "content/IngredientRecord.h"
+#include "desktop/FramePacer.h"
+#include "desktop/Gamepad.h"
+#include "desktop/Settings.h"
 #include "gameplay/UpdateClock.h"
+#include "pictures/PictureAtlas.h"
+#include "pictures/PicturePrefetch.h"
 
 #include <allegro5/allegro.h>
 #include <allegro5/allegro_audio.h>

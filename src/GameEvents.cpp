@@ -1,9 +1,9 @@
 #include "Game.h"
 
-#include "FullscreenKeys.h"
 #include "componentsystem/DrawableComponent.h"
 #include "componentsystem/TransformableComponent.h"
 #include "content/SceneActors.h"
+#include "desktop/FullscreenKeys.h"
 #include "gameplay/RoundRules.h"
 
 #include <allegro5/allegro_audio.h>

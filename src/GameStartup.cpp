@@ -1,11 +1,11 @@
 #include "Game.h"
 
-#include "AssetChecks.h"
-#include "ConsoleText.h"
-#include "DisplayLoss.h"
-#include "componentsystem/BitmapFile.h"
-#include "componentsystem/RegularFile.h"
 #include "content/SceneActors.h"
+#include "desktop/AssetChecks.h"
+#include "desktop/ConsoleText.h"
+#include "desktop/DisplayLoss.h"
+#include "pictures/BitmapFile.h"
+#include "pictures/RegularFile.h"
 
 #include <allegro5/allegro_acodec.h>
 #include <allegro5/allegro_audio.h>

@@ -1,9 +1,9 @@
 #include "TitleMenu.h"
 
-#include "DisplayLoss.h"
-#include "FullscreenKeys.h"
-#include "Gamepad.h"
-#include "WindowFit.h"
+#include "desktop/DisplayLoss.h"
+#include "desktop/FullscreenKeys.h"
+#include "desktop/Gamepad.h"
+#include "desktop/WindowFit.h"
 
 #include "componentsystem/DrawableComponent.h"
 #include "componentsystem/TransformableComponent.h"

@@ -1,8 +1,8 @@
-#include "AssetsFolder.h"
-#include "CommandLine.h"
-#include "ConsoleText.h"
 #include "Game.h"
-#include "Settings.h"
+#include "desktop/AssetsFolder.h"
+#include "desktop/CommandLine.h"
+#include "desktop/ConsoleText.h"
+#include "desktop/Settings.h"
 
 #include <allegro5/allegro.h>
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "componentsystem/Component.h"
-#include "componentsystem/PictureStore.h"
+#include "pictures/PictureStore.h"
 
 #include <allegro5/allegro.h>
 

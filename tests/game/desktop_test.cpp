@@ -1,7 +1,7 @@
 #include "support/GameFixture.h"
 
-#include "Gamepad.h"
 #include "content/SceneActors.h"
+#include "desktop/Gamepad.h"
 
 #include <allegro5/allegro.h>
 

@@ -1,4 +1,4 @@
-#include "DisplayLoss.h"
+#include "desktop/DisplayLoss.h"
 #include "support/GameProcess.h"
 #include "support/GameWindow.h"
 #include "support/TempDir.h"

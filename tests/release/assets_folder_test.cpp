@@ -1,4 +1,4 @@
-#include "AssetsFolder.h"
+#include "desktop/AssetsFolder.h"
 
 #include "support/DisplayCheck.h"
 #include "support/GameProcess.h"

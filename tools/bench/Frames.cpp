@@ -1,9 +1,9 @@
 #include "Frames.h"
 
-#include "FramePacer.h"
 #include "Measure.h"
-#include "componentsystem/BitmapFile.h"
 #include "content/SceneActors.h"
+#include "desktop/FramePacer.h"
+#include "pictures/BitmapFile.h"
 
 #include <chrono>
 #include <cstdlib>

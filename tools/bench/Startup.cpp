@@ -1,9 +1,9 @@
 #include "Startup.h"
 
-#include "AssetsFolder.h"
 #include "GameProbe.h"
 #include "Measure.h"
-#include "componentsystem/BitmapFile.h"
+#include "desktop/AssetsFolder.h"
+#include "pictures/BitmapFile.h"
 
 #include <allegro5/allegro.h>
 #include <allegro5/allegro_acodec.h>

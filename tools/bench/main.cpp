@@ -4,15 +4,15 @@
 //
 //   fornalina-bench [--soak-rounds N]     (default 300)
 
-#include "AssetsFolder.h"
 #include "Budgets.h"
 #include "Frames.h"
 #include "GameProbe.h"
 #include "Measure.h"
 #include "SoakPlayer.h"
 #include "Startup.h"
-#include "componentsystem/BitmapFile.h"
 #include "content/SceneActors.h"
+#include "desktop/AssetsFolder.h"
+#include "pictures/BitmapFile.h"
 
 #include <cstdio>
 #include <cstdlib>

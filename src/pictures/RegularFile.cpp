@@ -1,4 +1,4 @@
-#include "componentsystem/RegularFile.h"
+#include "pictures/RegularFile.h"
 
 #include <sys/stat.h>
 

@@ -1,6 +1,6 @@
-#include "CommandLine.h"
-#include "FullscreenKeys.h"
-#include "Gamepad.h"
+#include "desktop/CommandLine.h"
+#include "desktop/FullscreenKeys.h"
+#include "desktop/Gamepad.h"
 
 #include <allegro5/allegro.h>
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "componentsystem/BitmapFile.h"
+#include "pictures/BitmapFile.h"
 
 #include "support/AllegroFixture.h"
 #include "support/TempDir.h"

@@ -1,4 +1,4 @@
-#include "Settings.h"
+#include "desktop/Settings.h"
 
 #include "support/AllegroFixture.h"
 #include "support/TempDir.h"

@@ -1,4 +1,4 @@
-#include "Gamepad.h"
+#include "desktop/Gamepad.h"
 
 #include <allegro5/keycodes.h>
 

@@ -1,4 +1,4 @@
-#include "FramePacer.h"
+#include "desktop/FramePacer.h"
 
 #include <allegro5/allegro.h>
 

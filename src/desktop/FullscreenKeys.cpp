@@ -1,4 +1,4 @@
-#include "FullscreenKeys.h"
+#include "desktop/FullscreenKeys.h"
 
 namespace
 {

@@ -1,4 +1,4 @@
-#include "AssetsFolder.h"
+#include "desktop/AssetsFolder.h"
 
 #include <cstdlib>
 #include <filesystem>

@@ -1,6 +1,6 @@
-#include "DisplayLoss.h"
+#include "desktop/DisplayLoss.h"
 
-#include "ConsoleText.h"
+#include "desktop/ConsoleText.h"
 
 #if defined(ALLEGRO_UNIX) && !defined(ALLEGRO_MACOSX) && !defined(ALLEGRO_ANDROID)
 #include <allegro5/allegro_x.h>

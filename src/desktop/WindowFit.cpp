@@ -1,4 +1,4 @@
-#include "WindowFit.h"
+#include "desktop/WindowFit.h"
 
 #include "content/ScreenLayout.h"
 

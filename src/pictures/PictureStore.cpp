@@ -1,6 +1,6 @@
-#include "componentsystem/PictureStore.h"
+#include "pictures/PictureStore.h"
 
-#include "componentsystem/BitmapFile.h"
+#include "pictures/BitmapFile.h"
 
 PictureStore& PictureStore::Shared()
 {

@@ -1,4 +1,4 @@
-#include "CommandLine.h"
+#include "desktop/CommandLine.h"
 
 LaunchOptions ParseCommandLine(const std::vector<std::string>& arguments)
 {

@@ -1,4 +1,4 @@
-#include "ConsoleText.h"
+#include "desktop/ConsoleText.h"
 
 #include <gtest/gtest.h>
 

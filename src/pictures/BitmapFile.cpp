@@ -1,7 +1,7 @@
-#include "componentsystem/BitmapFile.h"
+#include "pictures/BitmapFile.h"
 
-#include "componentsystem/PicturePrefetch.h"
-#include "componentsystem/RegularFile.h"
+#include "pictures/PicturePrefetch.h"
+#include "pictures/RegularFile.h"
 
 #include <algorithm>
 #include <atomic>

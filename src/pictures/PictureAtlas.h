@@ -1,6 +1,6 @@
 #pragma once
 
-#include "componentsystem/PictureStore.h"
+#include "pictures/PictureStore.h"
 
 #include <string>
 #include <vector>

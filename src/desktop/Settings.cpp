@@ -1,7 +1,7 @@
-#include "Settings.h"
+#include "desktop/Settings.h"
 
-#include "ConsoleText.h"
-#include "componentsystem/RegularFile.h"
+#include "desktop/ConsoleText.h"
+#include "pictures/RegularFile.h"
 
 #include <allegro5/allegro.h>
 

@@ -1,4 +1,4 @@
-#include "componentsystem/PictureAtlas.h"
+#include "pictures/PictureAtlas.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "AssetChecks.h"
+#include "desktop/AssetChecks.h"
 
 namespace
 {

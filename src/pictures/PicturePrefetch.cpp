@@ -1,6 +1,6 @@
-#include "componentsystem/PicturePrefetch.h"
+#include "pictures/PicturePrefetch.h"
 
-#include "componentsystem/BitmapFile.h"
+#include "pictures/BitmapFile.h"
 
 #include <condition_variable>
 #include <map>

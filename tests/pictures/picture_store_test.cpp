@@ -1,8 +1,8 @@
-#include "componentsystem/BitmapFile.h"
 #include "componentsystem/DrawableComponent.h"
-#include "componentsystem/PictureAtlas.h"
-#include "componentsystem/PicturePrefetch.h"
-#include "componentsystem/PictureStore.h"
+#include "pictures/BitmapFile.h"
+#include "pictures/PictureAtlas.h"
+#include "pictures/PicturePrefetch.h"
+#include "pictures/PictureStore.h"
 #include "support/AllegroFixture.h"
 #include "support/TempDir.h"
 
