@@ -1,5 +1,7 @@
 #include "Game.h"
 
+#include "platform/Platform.h"
+
 #include <allegro5/allegro_audio.h>
 
 #include <cstdlib>
@@ -57,10 +59,7 @@ bool Game::Start()
     m_titleMenu.Setup();
     m_startPictures.reset();
 
-    al_attach_audio_stream_to_mixer(m_music, al_get_default_mixer());
-    // Allegro 5.2.8 answers false here although the stream does loop.
-    al_set_audio_stream_playmode(m_music, ALLEGRO_PLAYMODE_LOOP);
-    al_set_audio_stream_playing(m_music, m_soundOn);
+    Platform::PlayMusic(m_music, m_soundOn);
 
     std::srand(static_cast<unsigned>(std::time(nullptr)));
     m_state = TITLE_MENU;
@@ -112,7 +111,8 @@ void Game::Shutdown()
 {
     // The music stream goes first: a process that ends with the stream still
     // attached can hang at exit.
-    Release(m_music, al_destroy_audio_stream);
+    Platform::DestroyMusic(m_music);
+    m_music = nullptr;
     Release(m_catchSound, al_destroy_sample);
     Release(m_timer, al_destroy_timer);
     Release(m_eventQueue, al_destroy_event_queue);

@@ -6,12 +6,11 @@
 #include "componentsystem/drawingsystem.h"
 #include "containers/LinkedList.h"
 #include "content/IngredientRecord.h"
-#include "desktop/FramePacer.h"
 #include "desktop/Gamepad.h"
-#include "desktop/Settings.h"
 #include "gameplay/UpdateClock.h"
 #include "pictures/PictureAtlas.h"
 #include "pictures/PicturePrefetch.h"
+#include "platform/Platform.h"
 
 #include <allegro5/allegro.h>
 #include <allegro5/allegro_audio.h>
@@ -65,7 +64,6 @@ private:
     void MoveCook(int keycode);
     void ToggleSound();
     void ToggleFullscreen();
-    void SaveSettings();
     void StartRound();
     void RunTitleMenu();
 
@@ -122,7 +120,7 @@ private:
     ALLEGRO_TIMER* m_timer = nullptr;
     ALLEGRO_FONT* m_font = nullptr;
     ALLEGRO_FONT* m_bigFont = nullptr;
-    ALLEGRO_AUDIO_STREAM* m_music = nullptr;
+    Platform::Music* m_music = nullptr;
     ALLEGRO_SAMPLE* m_catchSound = nullptr;
     ActorManager m_actorManager;
     DrawingSystem m_drawingSystem;
@@ -143,10 +141,9 @@ private:
     int m_readyCount = 3;
     bool m_soundOn = true;
     int m_nextRelease = 1;
-    FramePacer m_framePacer;
+    Platform::FramePacer m_framePacer;
     UpdateClock m_updateClock;
     std::function<double()> m_clock = al_get_time; // seconds; tests give their own
-    SettingsFile m_settingsFile{std::string()};
     bool m_fullscreen = false;
     int m_launchFullscreen = -1;
     Gamepad::HeldDirection m_heldDirection; // left and right: the cook, the easy and hard levels

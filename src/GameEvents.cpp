@@ -6,7 +6,7 @@
 #include "desktop/FullscreenKeys.h"
 #include "gameplay/RoundRules.h"
 
-#include <allegro5/allegro_audio.h>
+#include "platform/Platform.h"
 
 namespace
 {
@@ -166,27 +166,16 @@ void Game::MoveCook(int keycode)
 void Game::ToggleSound()
 {
     m_soundOn = !m_soundOn;
-    al_set_audio_stream_playing(m_music, m_soundOn);
+    Platform::PlayMusic(m_music, m_soundOn);
     auto* drawable = m_actorManager.GetActor(SceneActor::SOUND)->GetComponent<DrawableComponent>();
     m_soundOn ? drawable->ShowFirst() : drawable->ShowSecond();
-    SaveSettings();
+    Platform::RememberMusic(m_soundOn);
 }
 
 void Game::ToggleFullscreen()
 {
-    m_fullscreen = !m_fullscreen;
-    // The window manager resizes the window; the resize event that follows
-    // fits the picture to its new size.
-    al_set_display_flag(m_display, ALLEGRO_FULLSCREEN_WINDOW, m_fullscreen);
-    SaveSettings();
-}
-
-void Game::SaveSettings()
-{
-    Settings settings;
-    settings.musicOn = m_soundOn;
-    settings.fullscreen = m_fullscreen;
-    m_settingsFile.Save(settings);
+    m_fullscreen = Platform::SetFullscreen(m_display, !m_fullscreen);
+    Platform::RememberFullscreen(m_fullscreen);
 }
 
 void Game::RunTitleMenu()

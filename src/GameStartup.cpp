@@ -2,10 +2,10 @@
 
 #include "content/SceneActors.h"
 #include "desktop/AssetChecks.h"
-#include "desktop/ConsoleText.h"
-#include "desktop/DisplayLoss.h"
 #include "pictures/BitmapFile.h"
+#include "pictures/PicturePrefetch.h"
 #include "pictures/RegularFile.h"
+#include "platform/Platform.h"
 
 #include <allegro5/allegro_acodec.h>
 #include <allegro5/allegro_audio.h>
@@ -77,20 +77,8 @@ ALLEGRO_SAMPLE* LoadCatchSound()
     return sample;
 }
 
-// The music, or nullptr when missing, not a regular file, or with nothing to play.
-ALLEGRO_AUDIO_STREAM* LoadMusic()
-{
-    ALLEGRO_AUDIO_STREAM* music = IsRegularFile(MUSIC_PATH) ? al_load_audio_stream(MUSIC_PATH, 4, 1024) : nullptr;
-    if (music != nullptr && !StreamCanPlay(music))
-    {
-        al_destroy_audio_stream(music);
-        music = nullptr;
-    }
-    return music;
-}
-
 // Every picture loaded before the title menu's first frame, in load order.
-[[maybe_unused]] std::vector<std::string> StartPicturePaths()
+std::vector<std::string> StartPicturePaths()
 {
     std::vector<std::string> paths = {ICON_PATH};
     for (const SceneActorPlan& plan : SceneActorPlans())
@@ -128,7 +116,7 @@ bool Game::InitAllegro()
     // Reports the failure and releases what the earlier steps created, fonts
     // included: nothing of a failed start-up is left behind.
     auto fail = [this](const char* message) {
-        WriteFailureMessage(message);
+        Platform::ReportFailure(message);
         m_startPictures.reset();
         Shutdown();
         for (ALLEGRO_FONT** font : {&m_bigFont, &m_font})
@@ -144,13 +132,12 @@ bool Game::InitAllegro()
 
     // No clean-up at exit: Run uninstalls the library itself, on this thread,
     // and a lost display ends the process without running any.
-    EndGameWhenDisplayIsLost();
+    Platform::WatchDisplay();
     if (!al_install_system(ALLEGRO_VERSION_INT, nullptr))
     {
         return fail(SYSTEM_FAILED);
     }
-    m_settingsFile = SettingsFile(SettingsFile::DefaultPath());
-    const Settings settings = m_settingsFile.Load();
+    const Platform::Settings settings = Platform::LoadSettings();
     m_soundOn = settings.musicOn;
     m_fullscreen = m_launchFullscreen >= 0 ? m_launchFullscreen == 1 : settings.fullscreen;
     if (!al_install_audio())
@@ -169,12 +156,7 @@ bool Game::InitAllegro()
     {
         return fail(IMAGE_FAILED);
     }
-#if !defined(__SANITIZE_ADDRESS__)
-    // Not under AddressSanitizer: once this thread has ended, LeakSanitizer's
-    // check at exit can crash in threads made later (seen after fullscreen
-    // switches), and the pictures load one after another instead.
-    m_startPictures = std::make_unique<PicturePrefetch>(StartPicturePaths());
-#endif
+    m_startPictures = Platform::PrefetchPictures(StartPicturePaths());
     if (!al_install_keyboard())
     {
         return fail(KEYBOARD_FAILED);
@@ -202,6 +184,7 @@ bool Game::InitAllegro()
     }
     // At once: a window closed while the game loads must still end it.
     al_register_event_source(m_eventQueue, al_get_display_event_source(m_display));
+    Platform::AttachEvents(m_eventQueue);
     al_init_font_addon();
     if (!al_init_ttf_addon())
     {
@@ -227,7 +210,7 @@ bool Game::InitAllegro()
     {
         return fail(SAMPLE_FAILED);
     }
-    m_music = LoadMusic();
+    m_music = Platform::LoadMusic(MUSIC_PATH);
     if (m_music == nullptr)
     {
         return fail(MUSIC_FAILED);

@@ -1,6 +1,5 @@
 #include "TitleMenu.h"
 
-#include "desktop/DisplayLoss.h"
 #include "desktop/FullscreenKeys.h"
 #include "desktop/Gamepad.h"
 #include "desktop/WindowFit.h"
@@ -8,6 +7,7 @@
 #include "componentsystem/DrawableComponent.h"
 #include "componentsystem/TransformableComponent.h"
 #include "content/ScreenLayout.h"
+#include "platform/Platform.h"
 
 namespace
 {
@@ -107,7 +107,7 @@ int TitleMenu::ChoiceFor(const ALLEGRO_EVENT& event)
     case ALLEGRO_EVENT_TIMER:
         // Nothing is drawn while the menu waits, so a window destroyed by
         // another program would go unnoticed: look once a tick.
-        CheckWindowStillExists(al_get_current_display());
+        Platform::CheckDisplay(al_get_current_display());
         return 0;
     case ALLEGRO_EVENT_JOYSTICK_CONFIGURATION:
         al_reconfigure_joysticks(); // a gamepad came or went

@@ -4,14 +4,14 @@
 #include "componentsystem/TransformableComponent.h"
 #include "content/SceneActors.h"
 
-#include <allegro5/allegro_audio.h>
+#include "platform/Platform.h"
 
 void Game::CreateSceneActors()
 {
     m_readyCount = 3;
     m_nextRelease = 1;
     // The player's music choice holds for the whole session, new games included.
-    al_set_audio_stream_playing(m_music, m_soundOn);
+    Platform::PlayMusic(m_music, m_soundOn);
     m_minutes = 1;
     m_seconds = 0;
 

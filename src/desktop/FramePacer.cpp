@@ -1,7 +1,9 @@
-#include "desktop/FramePacer.h"
+#include "platform/Platform.h"
 
 #include <allegro5/allegro.h>
 
+namespace Platform
+{
 FramePacer::FramePacer(double framesPerSecond)
     : m_period(1.0 / framesPerSecond)
 {
@@ -32,4 +34,5 @@ void FramePacer::WaitForNextFrame()
         al_rest(m_nextFrameTime - now);
     }
     m_nextFrameTime += m_period;
+}
 }

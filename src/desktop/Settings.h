@@ -1,13 +1,11 @@
 #pragma once
 
+#include "platform/Platform.h"
+
 #include <string>
 
 // What the game remembers between launches.
-struct Settings
-{
-    bool musicOn = true;
-    bool fullscreen = false;
-};
+using Settings = Platform::Settings;
 
 // The settings file, read and written through Allegro's config API:
 //

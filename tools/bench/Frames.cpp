@@ -2,8 +2,8 @@
 
 #include "Measure.h"
 #include "content/SceneActors.h"
-#include "desktop/FramePacer.h"
 #include "pictures/BitmapFile.h"
+#include "platform/Platform.h"
 
 #include <chrono>
 #include <cstdlib>
@@ -81,7 +81,7 @@ long RunBlock(double seconds, Span& span, const std::function<bool()>& pass)
 }
 
 // One block of the paced floor loop.
-void FloorBlock(ALLEGRO_BITMAP* background, FramePacer& pacer, double seconds, Span& floor)
+void FloorBlock(ALLEGRO_BITMAP* background, Platform::FramePacer& pacer, double seconds, Span& floor)
 {
     RunBlock(seconds, floor, [&] {
         DrawFloorFrame(background);
@@ -98,7 +98,7 @@ Frames::BesideFloor BlocksBesideFloor(GameProbe& probe, ALLEGRO_BITMAP* backgrou
     Span game;
     Span floor;
     std::vector<double> blockRatios;
-    FramePacer floorPacer;
+    Platform::FramePacer floorPacer;
     // Frames per second leave out each block's first frame: it follows the
     // floor's block, so it is never kept waiting.
     long pacedFrames = 0;

@@ -262,7 +262,7 @@ bool GameProbe::SoundOn() const
 
 bool GameProbe::MusicPlaying() const
 {
-    return al_get_audio_stream_playing(game.m_music);
+    return Platform::MusicPlaying(game.m_music);
 }
 
 std::shared_ptr<Actor> GameProbe::GetActor(ActorId id) const
@@ -391,5 +391,5 @@ int GameProbe::DrawBatches() const
 
 void GameProbe::SetMusicPlaying(bool playing)
 {
-    al_set_audio_stream_playing(game.m_music, playing);
+    Platform::PlayMusic(game.m_music, playing);
 }

@@ -1,0 +1,92 @@
+#include "platform/Platform.h"
+
+#include "desktop/ConsoleText.h"
+#include "desktop/DisplayLoss.h"
+#include "desktop/Settings.h"
+#include "pictures/PicturePrefetch.h"
+
+namespace
+{
+// The settings file of the running game, and what it held at start-up: a
+// choice the player did not change this launch is written back as it was.
+struct RememberedSettings
+{
+    SettingsFile file{std::string()};
+    Platform::Settings settings;
+};
+
+RememberedSettings& Remembered()
+{
+    static RememberedSettings remembered;
+    return remembered;
+}
+
+void SaveRemembered()
+{
+    RememberedSettings& remembered = Remembered();
+    remembered.file.Save(remembered.settings);
+}
+}
+
+namespace Platform
+{
+void ReportFailure(const char* windows1252Message)
+{
+    WriteFailureMessage(windows1252Message);
+}
+
+Settings LoadSettings()
+{
+    RememberedSettings& remembered = Remembered();
+    remembered.file = SettingsFile(SettingsFile::DefaultPath());
+    remembered.settings = remembered.file.Load();
+    return remembered.settings;
+}
+
+void RememberMusic(bool on)
+{
+    Remembered().settings.musicOn = on;
+    SaveRemembered();
+}
+
+void RememberFullscreen(bool on)
+{
+    Remembered().settings.fullscreen = on;
+    SaveRemembered();
+}
+
+void WatchDisplay()
+{
+    EndGameWhenDisplayIsLost();
+}
+
+void AttachEvents(ALLEGRO_EVENT_QUEUE*)
+{
+    // The library's own events say all a desktop has to say.
+}
+
+void CheckDisplay(ALLEGRO_DISPLAY* display)
+{
+    CheckWindowStillExists(display);
+}
+
+bool SetFullscreen(ALLEGRO_DISPLAY* display, bool on)
+{
+    // The window manager resizes the window; the resize event that follows
+    // fits the picture to its new size.
+    al_set_display_flag(display, ALLEGRO_FULLSCREEN_WINDOW, on);
+    return (al_get_display_flags(display) & ALLEGRO_FULLSCREEN_WINDOW) != 0;
+}
+
+std::unique_ptr<PicturePrefetch> PrefetchPictures([[maybe_unused]] const std::vector<std::string>& paths)
+{
+#if defined(__SANITIZE_ADDRESS__)
+    // Not under AddressSanitizer: once this thread has ended, LeakSanitizer's
+    // check at exit can crash in threads made later (seen after fullscreen
+    // switches), and the pictures load one after another instead.
+    return nullptr;
+#else
+    return std::make_unique<PicturePrefetch>(paths);
+#endif
+}
+}
