@@ -20,6 +20,20 @@ bool IsIdentity(const ALLEGRO_TRANSFORM* transform)
 }
 }
 
+PictureFit FitPicture(int areaWidth, int areaHeight)
+{
+    if (areaWidth <= 0 || areaHeight <= 0)
+    {
+        return {0, 0, 0, 0, 0.0f};
+    }
+    const float scale =
+        std::min(static_cast<float>(areaWidth) / PICTURE_WIDTH, static_cast<float>(areaHeight) / PICTURE_HEIGHT);
+    // Never wider or taller than the area, whatever the rounding.
+    const int width = std::min(areaWidth, static_cast<int>(std::lround(PICTURE_WIDTH * scale)));
+    const int height = std::min(areaHeight, static_cast<int>(std::lround(PICTURE_HEIGHT * scale)));
+    return {(areaWidth - width) / 2, (areaHeight - height) / 2, width, height, scale};
+}
+
 void FitPictureToWindow()
 {
     ALLEGRO_BITMAP* target = al_get_target_bitmap();
@@ -39,18 +53,14 @@ void FitPictureToWindow()
         return;
     }
 
-    const float scale =
-        std::min(static_cast<float>(width) / PICTURE_WIDTH, static_cast<float>(height) / PICTURE_HEIGHT);
-    const int pictureWidth = static_cast<int>(std::lround(PICTURE_WIDTH * scale));
-    const int pictureHeight = static_cast<int>(std::lround(PICTURE_HEIGHT * scale));
-    const int left = (width - pictureWidth) / 2;
-    const int top = (height - pictureHeight) / 2;
+    const PictureFit fit = FitPicture(width, height);
 
     // The bars are painted every frame: after a flip the back buffer may hold anything.
     al_reset_clipping_rectangle();
     al_clear_to_color(al_map_rgb(0, 0, 0));
-    al_set_clipping_rectangle(left, top, pictureWidth, pictureHeight);
-    al_build_transform(&transform, static_cast<float>(left), static_cast<float>(top), scale, scale, 0.0f);
+    al_set_clipping_rectangle(fit.left, fit.top, fit.width, fit.height);
+    al_build_transform(&transform, static_cast<float>(fit.left), static_cast<float>(fit.top), fit.scale, fit.scale,
+                       0.0f);
     al_use_transform(&transform);
 }
 
