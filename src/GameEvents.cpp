@@ -62,9 +62,10 @@ void Game::HandleEvent(const ALLEGRO_EVENT& event)
     // Key-down events on the result screen only: a key held from the round
     // repeats as character events, which must not skip the result.
     const int key = KeyOf(event, m_state == ROUND_OVER ? ALLEGRO_EVENT_KEY_DOWN : ALLEGRO_EVENT_KEY_CHAR);
-    // A held key repeats as character events: a switch such as P acts once per press.
+    // A held key repeats as character events: a switch such as P or M acts
+    // once per press (each switch of the music is saved, too).
     const bool repeated = event.type == ALLEGRO_EVENT_KEY_CHAR && event.keyboard.repeat;
-    if (key == ALLEGRO_KEY_M)
+    if (key == ALLEGRO_KEY_M && !repeated)
     {
         ToggleSound();
         return;

@@ -124,9 +124,11 @@ int TitleMenu::ChoiceFor(const ALLEGRO_EVENT& event)
         {
             return MENU_TOGGLE_FULLSCREEN;
         }
-        // ESCAPE repeated by a held key was pressed on the screen before; Enter
-        // with Alt belongs to the fullscreen switch.
-        if ((event.keyboard.keycode == ALLEGRO_KEY_ESCAPE && event.keyboard.repeat) || IsEnterWithAlt(event))
+        // ESCAPE repeated by a held key was pressed on the screen before, and
+        // M switches once per press; Enter with Alt belongs to the fullscreen switch.
+        if ((event.keyboard.repeat &&
+             (event.keyboard.keycode == ALLEGRO_KEY_ESCAPE || event.keyboard.keycode == ALLEGRO_KEY_M)) ||
+            IsEnterWithAlt(event))
         {
             return 0;
         }

@@ -2,16 +2,11 @@
 
 namespace
 {
+// The modifiers the event itself carries (key-down events carry them too):
+// the keyboard's live state may already have Alt up when the event is handled.
 bool AltHeld(const ALLEGRO_EVENT& event)
 {
-    if (event.type == ALLEGRO_EVENT_KEY_CHAR)
-    {
-        return (event.keyboard.modifiers & (ALLEGRO_KEYMOD_ALT | ALLEGRO_KEYMOD_ALTGR)) != 0;
-    }
-    // Key-down events carry no modifiers: ask the keyboard.
-    ALLEGRO_KEYBOARD_STATE keyboard;
-    al_get_keyboard_state(&keyboard);
-    return al_key_down(&keyboard, ALLEGRO_KEY_ALT) || al_key_down(&keyboard, ALLEGRO_KEY_ALTGR);
+    return (event.keyboard.modifiers & (ALLEGRO_KEYMOD_ALT | ALLEGRO_KEYMOD_ALTGR)) != 0;
 }
 }
 

@@ -45,9 +45,10 @@ TEST(CommandLine, OptionsAndWhatTheyAskFor)
 
 TEST(FullscreenKeys, F11AndAltEnterPressedNotRepeated)
 {
-    auto character = [](int keycode, unsigned modifiers, bool repeat) {
+    auto character = [](int keycode, unsigned modifiers, bool repeat,
+                        ALLEGRO_EVENT_TYPE type = ALLEGRO_EVENT_KEY_CHAR) {
         ALLEGRO_EVENT event{};
-        event.type = ALLEGRO_EVENT_KEY_CHAR;
+        event.type = type;
         event.keyboard.keycode = keycode;
         event.keyboard.modifiers = modifiers;
         event.keyboard.repeat = repeat;
@@ -60,6 +61,9 @@ TEST(FullscreenKeys, F11AndAltEnterPressedNotRepeated)
     EXPECT_FALSE(TogglesFullscreen(character(ALLEGRO_KEY_ENTER, ALLEGRO_KEYMOD_CTRL, false)));
     EXPECT_TRUE(IsEnterWithAlt(character(ALLEGRO_KEY_ENTER, ALLEGRO_KEYMOD_ALT, true)));
     EXPECT_FALSE(IsEnterWithAlt(character(ALLEGRO_KEY_ENTER, 0, false)));
+    // Alt as the key-down event saw it, whatever the keyboard holds by the time it is handled.
+    EXPECT_TRUE(IsEnterWithAlt(character(ALLEGRO_KEY_ENTER, ALLEGRO_KEYMOD_ALT, false, ALLEGRO_EVENT_KEY_DOWN)));
+    EXPECT_FALSE(IsEnterWithAlt(character(ALLEGRO_KEY_ENTER, 0, false, ALLEGRO_EVENT_KEY_DOWN)));
 }
 
 TEST(Gamepad, ButtonsStandForEnterEscapeAndP)

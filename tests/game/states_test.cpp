@@ -91,6 +91,28 @@ TEST_F(GameTest, PTwiceInOnePassPausesAndResumes)
     EXPECT_EQ(m_probe->State(), PAUSED);
 }
 
+TEST_F(GameTest, AHeldMSwitchesTheMusicOncePerPress)
+{
+    // On the menu, then on the difficulty screen.
+    m_probe->Char(ALLEGRO_KEY_M);
+    m_probe->RepeatedChar(ALLEGRO_KEY_M);
+    m_probe->Char(ALLEGRO_KEY_ENTER);
+    for (int pass = 0; pass < 3; ++pass)
+    {
+        m_probe->Step();
+    }
+    EXPECT_EQ(m_probe->State(), CHOOSE_DIFFICULTY);
+    EXPECT_FALSE(m_probe->MusicPlaying());
+    for (int repeat = 0; repeat < 3; ++repeat)
+    {
+        m_probe->RepeatedChar(ALLEGRO_KEY_M);
+    }
+    m_probe->Step();
+    EXPECT_FALSE(m_probe->MusicPlaying());
+    m_probe->StepChar(ALLEGRO_KEY_M);
+    EXPECT_TRUE(m_probe->MusicPlaying());
+}
+
 TEST_F(GameTest, EscapeHeldOnTheInstructionsReturnsToTheMenuWithoutQuitting)
 {
     m_probe->StepChar(ALLEGRO_KEY_I);
