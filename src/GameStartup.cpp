@@ -165,13 +165,10 @@ bool Game::InitAllegro()
     // plays on with the keyboard.
     const bool gamepads = al_install_joystick();
 
-    // Vsync spares the frame pacer its sleep where the driver honours it. The
+    // Vsync spares the frame pacer its sleep where the driver honours it. A
     // window may be resized or maximised: frames scale to fit it.
     al_set_new_display_option(ALLEGRO_VSYNC, 1, ALLEGRO_SUGGEST);
-    // Expose events let the title menu, which draws only when something changes,
-    // draw itself again when its window comes back into view.
-    al_set_new_display_flags((m_fullscreen ? ALLEGRO_FULLSCREEN_WINDOW : ALLEGRO_WINDOWED) | ALLEGRO_RESIZABLE |
-                             ALLEGRO_GENERATE_EXPOSE_EVENTS);
+    al_set_new_display_flags(Platform::DisplayFlags(m_fullscreen));
     m_display = al_create_display(800, 600);
     if (m_display == nullptr)
     {

@@ -70,6 +70,14 @@ void CheckDisplay(ALLEGRO_DISPLAY* display)
     CheckWindowStillExists(display);
 }
 
+int DisplayFlags(bool fullscreen)
+{
+    // Expose events let the title menu, which draws only when something
+    // changes, draw itself again when its window comes back into view.
+    return (fullscreen ? ALLEGRO_FULLSCREEN_WINDOW : ALLEGRO_WINDOWED) | ALLEGRO_RESIZABLE |
+           ALLEGRO_GENERATE_EXPOSE_EVENTS;
+}
+
 bool SetFullscreen(ALLEGRO_DISPLAY* display, bool on)
 {
     // The window manager resizes the window; the resize event that follows

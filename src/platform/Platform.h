@@ -49,6 +49,9 @@ void AttachEvents(ALLEGRO_EVENT_QUEUE* queue);
 // For screens that draw nothing while they wait: ends the game, as a lost
 // display does, when the window was destroyed under it.
 void CheckDisplay(ALLEGRO_DISPLAY* display);
+// The flags of the game's display: fullscreen or in a window that can be
+// resized (a page's canvas keeps its size, and the page scales it).
+int DisplayFlags(bool fullscreen);
 // Fullscreen on or off where the game switches it itself (a browser keeps F11
 // for its own); returns whether the display is fullscreen now.
 bool SetFullscreen(ALLEGRO_DISPLAY* display, bool on);

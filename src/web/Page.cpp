@@ -1,0 +1,107 @@
+#include "web/Page.h"
+
+#include "desktop/WindowFit.h"
+
+#include <emscripten.h>
+#include <emscripten/html5.h>
+
+#include <cstdlib>
+
+namespace
+{
+// The page's functions are looked up when called: the page defines them in
+// web/page/page.js, and a page without them (a test's) still runs the game.
+EM_JS(void, CallPageFailure, (const char* message), {
+    const text = UTF8ToString(message);
+    console.error(text);
+    if (Module.fornalinaFailure)
+        Module.fornalinaFailure(text);
+});
+
+EM_JS(void, CallPageEnded, (int exitStatus), {
+    if (Module.fornalinaEnded)
+        Module.fornalinaEnded(exitStatus);
+});
+
+// A browser may refuse storage (private modes, blocked cookies): then nothing
+// is remembered, and nothing fails.
+EM_JS(char*, ReadStorage, (const char* key), {
+    let value = null;
+    try {
+        value = window.localStorage.getItem(UTF8ToString(key));
+    } catch (e) {
+    }
+    return value === null ? 0 : allocateUTF8(value);
+});
+
+EM_JS(void, WriteStorage, (const char* key, const char* value), {
+    try {
+        window.localStorage.setItem(UTF8ToString(key), UTF8ToString(value));
+    } catch (e) {
+    }
+});
+
+EM_JS(double, WindowWidth, (), { return window.innerWidth * (window.devicePixelRatio || 1); });
+EM_JS(double, WindowHeight, (), { return window.innerHeight * (window.devicePixelRatio || 1); });
+
+// Nearest pixels when enlarged, as on the desktop; smoothing only where the
+// picture shrinks, which nearest pixels would tear.
+EM_JS(void, SetCanvasSmoothing, (int smooth), {
+    const canvas = Module.canvas || document.getElementById("canvas");
+    if (canvas)
+        canvas.style.imageRendering = smooth ? "auto" : "pixelated";
+});
+
+EM_JS(void, FitOnResize, (), {
+    if (!Module.fornalinaFitting) {
+        Module.fornalinaFitting = true;
+        window.addEventListener("resize", function() { _fornalina_fit_canvas(); });
+    }
+});
+}
+
+// Called by the page as its window changes size.
+extern "C" EMSCRIPTEN_KEEPALIVE void fornalina_fit_canvas()
+{
+    // Whole device pixels, so that nearest-pixel scaling stays even.
+    const double pixelRatio = emscripten_get_device_pixel_ratio();
+    const PictureFit fit = FitPicture(static_cast<int>(WindowWidth()), static_cast<int>(WindowHeight()));
+    emscripten_set_element_css_size("#canvas", fit.width / pixelRatio, fit.height / pixelRatio);
+    SetCanvasSmoothing(fit.scale < 1.0f);
+}
+
+namespace Page
+{
+void ShowFailure(const std::string& utf8Message)
+{
+    CallPageFailure(utf8Message.c_str());
+}
+
+void GameEnded(int exitStatus)
+{
+    CallPageEnded(exitStatus);
+}
+
+std::string Stored(const char* key)
+{
+    char* value = ReadStorage(key);
+    if (value == nullptr)
+    {
+        return std::string();
+    }
+    std::string text = value;
+    std::free(value);
+    return text;
+}
+
+void Store(const char* key, const char* value)
+{
+    WriteStorage(key, value);
+}
+
+void KeepCanvasFitted()
+{
+    fornalina_fit_canvas();
+    FitOnResize();
+}
+}

@@ -1,0 +1,90 @@
+#include "platform/Platform.h"
+
+#include "desktop/ConsoleText.h"
+#include "pictures/PicturePrefetch.h"
+#include "web/Page.h"
+
+#include <emscripten.h>
+
+namespace
+{
+const char* const MUSIC_KEY = "fornalina.music";
+
+// Events of the page the game handles like the library's own.
+ALLEGRO_EVENT_SOURCE& PageEvents()
+{
+    static ALLEGRO_EVENT_SOURCE source;
+    static const bool made = (al_init_user_event_source(&source), true);
+    (void)made;
+    return source;
+}
+
+bool attached = false;
+}
+
+// Called by the page when it is hidden (another tab, a minimised window): a
+// running round waits, as when the game's window loses the focus.
+extern "C" EMSCRIPTEN_KEEPALIVE void fornalina_page_hidden()
+{
+    if (attached)
+    {
+        ALLEGRO_EVENT event{};
+        event.type = ALLEGRO_EVENT_DISPLAY_SWITCH_OUT;
+        al_emit_user_event(&PageEvents(), &event, nullptr);
+    }
+}
+
+namespace Platform
+{
+void ReportFailure(const char* windows1252Message)
+{
+    Page::ShowFailure(Windows1252ToUtf8(windows1252Message));
+}
+
+Settings LoadSettings()
+{
+    Settings settings;
+    settings.musicOn = Page::Stored(MUSIC_KEY) != "off";
+    return settings; // fullscreen is the browser's own (F11)
+}
+
+void RememberMusic(bool on)
+{
+    Page::Store(MUSIC_KEY, on ? "on" : "off");
+}
+
+void RememberFullscreen(bool)
+{
+}
+
+void WatchDisplay()
+{
+    // A page's canvas cannot be taken away while the game runs.
+}
+
+void AttachEvents(ALLEGRO_EVENT_QUEUE* queue)
+{
+    al_register_event_source(queue, &PageEvents());
+    attached = true;
+}
+
+void CheckDisplay(ALLEGRO_DISPLAY*)
+{
+}
+
+int DisplayFlags(bool)
+{
+    // The canvas keeps 800 × 600 pixels, and the page scales it to fit.
+    return ALLEGRO_WINDOWED;
+}
+
+bool SetFullscreen(ALLEGRO_DISPLAY*, bool)
+{
+    return false; // F11 is the browser's: the page leaves it to the browser
+}
+
+std::unique_ptr<PicturePrefetch> PrefetchPictures(const std::vector<std::string>&)
+{
+    return nullptr; // no threads in the page: the pictures load in turn
+}
+}

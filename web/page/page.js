@@ -1,0 +1,109 @@
+// The page around the game: loading, the start prompt (browsers let a page
+// play sound only after a click or a key), the keyboard, a hidden page, and
+// the end of the game. The game talks to it through Module.fornalina*.
+"use strict";
+
+var Module = (function () {
+    const canvas = document.getElementById("canvas");
+    const panel = document.getElementById("panel");
+    const parts = ["loading", "start", "goodbye", "failure"].reduce(function (found, id) {
+        found[id] = document.getElementById(id);
+        return found;
+    }, {});
+    let state = "loading"; // then "ready", "playing", "ended"
+
+    function show(part) {
+        Object.keys(parts).forEach(function (id) {
+            parts[id].hidden = id !== part;
+        });
+        panel.hidden = part === null;
+        canvas.classList.toggle("waiting", part !== null);
+    }
+
+    function fail(text) {
+        state = "ended";
+        document.getElementById("message").textContent = text;
+        show("failure");
+    }
+
+    function start() {
+        if (state !== "ready") {
+            return;
+        }
+        state = "playing";
+        show(null);
+        canvas.focus();
+        Module.callMain([]);
+    }
+
+    // Keys that would scroll the page are the game's; F11 is the browser's
+    // own fullscreen, which the game must not take.
+    const gameKeys = ["ArrowLeft", "ArrowRight", "ArrowUp", "ArrowDown", " ", "PageUp", "PageDown", "Home", "End"];
+    window.addEventListener("keydown", function (event) {
+        if (event.key === "F11") {
+            event.stopImmediatePropagation();
+            return;
+        }
+        if (gameKeys.indexOf(event.key) >= 0) {
+            event.preventDefault();
+        }
+        if (state === "ready" && !/^(F\d+|Shift|Control|Alt|Meta|AltGraph|CapsLock|Tab)$/.test(event.key)) {
+            // The key that starts the game is not also the game's first key.
+            event.preventDefault();
+            event.stopImmediatePropagation();
+            start();
+        }
+    }, true);
+    panel.addEventListener("click", function () {
+        start();
+    });
+    document.getElementById("again").addEventListener("click", function () {
+        window.location.reload();
+    });
+    document.getElementById("retry").addEventListener("click", function () {
+        window.location.reload();
+    });
+    document.addEventListener("visibilitychange", function () {
+        if (document.hidden && state === "playing") {
+            Module._fornalina_page_hidden();
+        }
+    });
+
+    return {
+        canvas: canvas,
+        print: function (text) {
+            console.log(text);
+        },
+        printErr: function (text) {
+            console.error(text);
+        },
+        setStatus: function (text) {
+            const counts = /\((\d+(?:\.\d+)?)\/(\d+)\)/.exec(text || "");
+            if (counts) {
+                document.getElementById("progress").style.width =
+                    Math.min(100, (100 * Number(counts[1])) / Number(counts[2])) + "%";
+            }
+        },
+        onRuntimeInitialized: function () {
+            document.getElementById("progress").style.width = "100%";
+            Module._fornalina_fit_canvas();
+            state = "ready";
+            show("start");
+        },
+        onAbort: function (what) {
+            console.error("Fornalina parou:", what);
+            fail("O jogo parou por um erro inesperado.");
+        },
+        fornalinaFailure: fail,
+        fornalinaEnded: function (status) {
+            if (state === "playing") {
+                state = "ended";
+                if (status === 0) {
+                    show("goodbye");
+                } else {
+                    fail("O jogo parou.");
+                }
+            }
+        },
+    };
+})();
