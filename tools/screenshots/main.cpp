@@ -1,6 +1,9 @@
 // Plays the game headless with scripted input and saves what each screen shows.
-// Usage: fornalina-screenshots OUTPUT_FOLDER [all]
+// Usage: fornalina-screenshots OUTPUT_FOLDER [all | clock]
 // Without "all" only the README's two pictures are written: menu and round.
+// "clock" writes the running round at every reading of its clock, 1:00 to
+// 0:00, before any ingredient falls (clock-1-00.png ... clock-0-00.png): the
+// browser test reads the page's clock against them.
 
 #include "GameProbe.h"
 #include "content/SceneActors.h"
@@ -138,14 +141,40 @@ bool ShootScreens(const std::string& folder, bool all)
     return ok;
 }
 
+// The running round at every reading of the clock, nothing falling yet.
+bool ShootClock(const std::string& folder)
+{
+    Game game;
+    GameProbe probe(game);
+    if (!probe.Start())
+    {
+        return false;
+    }
+    Camera camera(probe, folder, true);
+    probe.EnterRound(0);
+    probe.FinishGetReady();
+    bool ok = true;
+    for (int second = 60; second >= 0; --second)
+    {
+        probe.SetClock(second / 60, second % 60);
+        char name[16];
+        std::snprintf(name, sizeof name, "clock-%d-%02d", second / 60, second % 60);
+        ok &= camera.Shoot(name);
+    }
+    probe.Close();
+    probe.Step();
+    return ok;
+}
+
 int main(int argc, char** argv)
 {
-    if (argc < 2)
+    const std::string mode = argc > 2 ? argv[2] : "";
+    if (argc < 2 || argc > 3 || (!mode.empty() && mode != "all" && mode != "clock"))
     {
-        std::fprintf(stderr, "usage: %s OUTPUT_FOLDER [all]\n", argv[0]);
+        std::fprintf(stderr, "usage: %s OUTPUT_FOLDER [all | clock]\n", argv[0]);
         return 2;
     }
-    const bool ok = ShootScreens(argv[1], argc > 2 && std::string(argv[2]) == "all");
+    const bool ok = mode == "clock" ? ShootClock(argv[1]) : ShootScreens(argv[1], mode == "all");
     // The game is gone; the library goes as the game's own exit has it, or the
     // audio device left open aborts the process.
     al_uninstall_system();
