@@ -15,13 +15,15 @@ target_link_options(fornalina PRIVATE
     # gives control back to the browser while it waits.
     "-sASYNCIFY" "-sASYNCIFY_STACK_SIZE=65536"
     "-sALLOW_MEMORY_GROWTH" "-sFULL_ES2"
-    # SDL's audio needs these at the game's link (emscripten 3.1.6).
-    "-sDEFAULT_LIBRARY_FUNCS_TO_INCLUDE=['$autoResumeAudioContext','$dynCall']"
+    # SDL's audio needs these at the game's link (emscripten 3.1.6); from a
+    # file, as a build tool may take their "$" for its own.
+    "-sDEFAULT_LIBRARY_FUNCS_TO_INCLUDE=@${PROJECT_SOURCE_DIR}/web/library-functions.json"
     # The page starts the game after a click or a key, so that sound may play.
     "-sINVOKE_RUN=0" "-sEXPORTED_RUNTIME_METHODS=['callMain']"
-    "--preload-file" "${PROJECT_SOURCE_DIR}/Assets@/Assets"
-    "--exclude-file" "*.md" "--exclude-file" "*/licenses/*"
-    "--shell-file" "${page}/shell.html" "-sMINIFY_HTML=0")
+    # As pairs: CMake would merge repeated words.
+    "SHELL:--preload-file ${PROJECT_SOURCE_DIR}/Assets@/Assets"
+    "SHELL:--exclude-file *.md" "SHELL:--exclude-file */licenses/*"
+    "SHELL:--shell-file ${page}/shell.html" "-sMINIFY_HTML=0")
 
 # The page around the canvas, its icon and the font of its texts; the credits
 # and licences of what the site carries.
