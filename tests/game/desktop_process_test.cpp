@@ -7,9 +7,11 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <vector>
 
 // The built game on a desktop: its command line, and fullscreen on an X server
 // of its own with a window manager, remembered from one launch to the next.
@@ -65,6 +67,36 @@ TEST(CommandLine, HelpVersionAndUnknownOptionsExitWithoutAWindow)
             EXPECT_NE(game.Output().find(game.SettingsFolder() + "/fornalina/settings.cfg"), std::string::npos)
                 << game.Output();
         }
+    }
+}
+
+TEST(BuiltGame, StartsWithItsStandardStreamsClosed)
+{
+    // Nothing to read, nowhere to write, and a message to write: a damaged
+    // settings file. The message must not go into whatever file the game
+    // opens next (the X connection). An X server of its own, as a window on a
+    // shared one may cover another test's.
+    if (std::system("command -v Xvfb > /dev/null") != 0)
+    {
+        GTEST_SKIP() << "Xvfb is not installed: this test starts an X server of its own";
+    }
+    VirtualDisplay server;
+    ASSERT_FALSE(server.Name().empty()) << "Xvfb did not start";
+    TempDir settings;
+    std::filesystem::create_directories(settings.File("fornalina"));
+    std::ofstream(settings.File("fornalina/settings.cfg")) << "[game]\nmusic=banana\n";
+    for (const std::vector<int>& closed : {std::vector<int>{2}, std::vector<int>{0, 1, 2}})
+    {
+        GameProcess::Options options;
+        options.settings = settings.Path();
+        options.set = {server.Variable()};
+        options.closed = closed;
+        GameProcess game(FORNALINA_BINARY, options);
+        const GameWindow window(game.Pid(), server.Name());
+        ASSERT_TRUE(window.WaitForPicture(MENU, 30.0)) << "no title menu with " << closed.size() << " closed";
+        ASSERT_TRUE(window.Close());
+        ASSERT_TRUE(game.WaitForExit(20.0));
+        EXPECT_EQ(game.ExitStatus(), 0);
     }
 }
 
