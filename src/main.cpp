@@ -3,6 +3,7 @@
 #include "desktop/CommandLine.h"
 #include "desktop/ConsoleText.h"
 #include "desktop/Settings.h"
+#include "desktop/StandardStreams.h"
 
 #include <allegro5/allegro.h>
 
@@ -31,6 +32,7 @@ std::string SettingsPathForUsage()
 
 int main(int argc, char** argv)
 {
+    EnsureStandardStreams();
     // Only the character type: messages follow the terminal's encoding, while
     // numbers keep their usual form.
     std::setlocale(LC_CTYPE, "");
