@@ -1,14 +1,12 @@
 #include "Game.h"
 #include "desktop/AssetsFolder.h"
 #include "desktop/CommandLine.h"
-#include "desktop/ConsoleText.h"
 #include "desktop/Settings.h"
 #include "desktop/StandardStreams.h"
 
 #include <allegro5/allegro.h>
 
 #include <clocale>
-#include <cstdio>
 
 #ifndef FORNALINA_VERSION
 #define FORNALINA_VERSION "unknown"
@@ -38,19 +36,11 @@ int main(int argc, char** argv)
     std::setlocale(LC_CTYPE, "");
 
     const LaunchOptions options = ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
-    switch (options.action)
+    const bool help = options.action == LaunchOptions::Action::Help;
+    const int answered = AnswerWithoutPlaying(options, help ? SettingsPathForUsage() : "", FORNALINA_VERSION);
+    if (answered >= 0)
     {
-    case LaunchOptions::Action::Help:
-        WriteText(stdout, UsageText(SettingsPathForUsage()));
-        return 0;
-    case LaunchOptions::Action::Version:
-        std::printf("fornalina %s\n", FORNALINA_VERSION);
-        return 0;
-    case LaunchOptions::Action::Unknown:
-        WriteText(stderr, UnknownOptionText(options.unknown));
-        return 2;
-    case LaunchOptions::Action::Play:
-        break;
+        return answered;
     }
 
     ChangeToAssetsRoot();
