@@ -1,6 +1,7 @@
 #include "desktop/CommandLine.h"
 #include "desktop/FullscreenKeys.h"
 #include "desktop/Gamepad.h"
+#include "desktop/SettingsPath.h"
 
 #include <allegro5/allegro.h>
 #include <gtest/gtest.h>
@@ -8,7 +9,8 @@
 #include <string>
 #include <vector>
 
-// The command line, the fullscreen keys and the gamepad's meaning, as rules.
+// The command line, the settings path, the fullscreen keys and the gamepad's
+// meaning, as rules.
 
 TEST(CommandLine, OptionsAndWhatTheyAskFor)
 {
@@ -63,6 +65,35 @@ TEST(CommandLine, TheGamesWordsFollowTheConsoleTheUsersBytesStayAsTheyCame)
                         "es:"),
               std::string::npos);
     EXPECT_NE(UsageText("", false).find("tela cheia): n\xE3o salvas"), std::string::npos);
+}
+
+TEST(SettingsPath, TheXdgBaseDirectoryRules)
+{
+    struct Case
+    {
+        const char* xdgConfigHome;
+        const char* home;
+        const char* userDatabaseHome;
+        std::string path;
+    };
+    const std::string file = "/fornalina/settings.cfg";
+    const Case cases[] = {
+        {"/x/config", "/home/ana", "/home/db", "/x/config" + file},
+        {"/x/config//", "/home/ana", "/home/db", "/x/config" + file},
+        {"/", nullptr, nullptr, file},
+        {"", "/home/ana", "/home/db", "/home/ana/.config" + file},        // empty: as unset
+        {"config", "/home/ana/", "/home/db", "/home/ana/.config" + file}, // relative: ignored
+        {nullptr, "/home/ana", "/home/db", "/home/ana/.config" + file},
+        {nullptr, "ana", "/home/db", "/home/db/.config" + file}, // a relative HOME is no home
+        {nullptr, nullptr, "/home/db", "/home/db/.config" + file},
+        {"config", "", "", ""}, // nowhere: nothing is saved
+        {nullptr, nullptr, nullptr, ""},
+    };
+    for (const Case& c : cases)
+    {
+        EXPECT_EQ(SettingsPathFrom(c.xdgConfigHome, c.home, c.userDatabaseHome), c.path)
+            << (c.xdgConfigHome ? c.xdgConfigHome : "(unset)") << ", " << (c.home ? c.home : "(unset)");
+    }
 }
 
 TEST(FullscreenKeys, F11AndAltEnterPressedNotRepeated)
