@@ -15,6 +15,11 @@ void Game::SetLaunchFullscreen(int fullscreen)
     m_launchFullscreen = fullscreen;
 }
 
+void Game::SetSettingsPath(std::string path)
+{
+    m_settingsFile = SettingsFile(std::move(path));
+}
+
 void Game::Run()
 {
     if (m_state != NOT_STARTED)

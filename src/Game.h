@@ -38,6 +38,8 @@ public:
     // For this launch only, over the remembered choice: -1 as remembered,
     // 0 in a window, 1 fullscreen. Before Run.
     void SetLaunchFullscreen(int fullscreen);
+    // The settings file ("": none, nothing is remembered). Before Run.
+    void SetSettingsPath(std::string path);
     // The whole life of the application: start-up, the main loop, shutdown.
     void Run();
     // True once the state is QUIT.
@@ -65,7 +67,6 @@ private:
     void MoveCook(int keycode);
     void ToggleSound();
     void ToggleFullscreen();
-    void SaveSettings();
     void StartRound();
     void RunTitleMenu();
 

@@ -169,7 +169,7 @@ void Game::ToggleSound()
     al_set_audio_stream_playing(m_music, m_soundOn);
     auto* drawable = m_actorManager.GetActor(SceneActor::SOUND)->GetComponent<DrawableComponent>();
     m_soundOn ? drawable->ShowFirst() : drawable->ShowSecond();
-    SaveSettings();
+    m_settingsFile.Save(SettingsChange{m_soundOn, std::nullopt});
 }
 
 void Game::ToggleFullscreen()
@@ -178,15 +178,7 @@ void Game::ToggleFullscreen()
     // The window manager resizes the window; the resize event that follows
     // fits the picture to its new size.
     al_set_display_flag(m_display, ALLEGRO_FULLSCREEN_WINDOW, m_fullscreen);
-    SaveSettings();
-}
-
-void Game::SaveSettings()
-{
-    Settings settings;
-    settings.musicOn = m_soundOn;
-    settings.fullscreen = m_fullscreen;
-    m_settingsFile.Save(settings);
+    m_settingsFile.Save(SettingsChange{std::nullopt, m_fullscreen});
 }
 
 void Game::RunTitleMenu()

@@ -149,7 +149,6 @@ bool Game::InitAllegro()
     {
         return fail(SYSTEM_FAILED);
     }
-    m_settingsFile = SettingsFile(SettingsFile::DefaultPath());
     const Settings settings = m_settingsFile.Load();
     m_soundOn = settings.musicOn;
     m_fullscreen = m_launchFullscreen >= 0 ? m_launchFullscreen == 1 : settings.fullscreen;
