@@ -26,7 +26,10 @@ int main(int argc, char** argv)
         return answered;
     }
 
-    ChangeToAssetsRoot();
+    if (!ChangeToAssetsRoot())
+    {
+        return 1;
+    }
     Game game;
     game.SetSettingsPath(settingsPath);
     game.SetLaunchFullscreen(options.fullscreen);
