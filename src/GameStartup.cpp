@@ -2,6 +2,7 @@
 
 #include "content/SceneActors.h"
 #include "desktop/AssetChecks.h"
+#include "desktop/SoundLength.h"
 #include "pictures/BitmapFile.h"
 #include "pictures/PicturePrefetch.h"
 #include "pictures/RegularFile.h"
@@ -36,6 +37,10 @@ const char* const FONT_PATH = "Assets/Fonts/orangeJuice.ttf";
 const char* const CATCH_SOUND_PATH = "Assets/Music/pot-lid-1.wav";
 const char* const MUSIC_PATH = "Assets/Music/Fornalina.ogg";
 const char* const ICON_PATH = "Assets/Sprites/Icone.png";
+// Longer sounds are refused before they are decoded (the catch sound lasts
+// 0.75 s, the music about a minute).
+const double CATCH_SOUND_MOST_SECONDS = 5.0;
+const double MUSIC_MOST_SECONDS = 600.0;
 
 // Every character the game writes: the clock, the result and the count.
 const char* const WRITTEN_CHARACTERS = "0123456789:Ganhou!Perdeu!";
@@ -65,10 +70,13 @@ bool FontFileIsUsable()
     return usable;
 }
 
-// The catch sound, or nullptr when missing, not a regular file, or silent.
+// The catch sound, or nullptr when missing, not a regular file, too long, or silent.
 ALLEGRO_SAMPLE* LoadCatchSound()
 {
-    ALLEGRO_SAMPLE* sample = IsRegularFile(CATCH_SOUND_PATH) ? al_load_sample(CATCH_SOUND_PATH) : nullptr;
+    ALLEGRO_SAMPLE* sample =
+        IsRegularFile(CATCH_SOUND_PATH) && WavLastsAtMost(CATCH_SOUND_PATH, CATCH_SOUND_MOST_SECONDS)
+            ? al_load_sample(CATCH_SOUND_PATH)
+            : nullptr;
     if (sample != nullptr && !SampleHasSound(sample))
     {
         al_destroy_sample(sample);
@@ -207,7 +215,10 @@ bool Game::InitAllegro()
     {
         return fail(SAMPLE_FAILED);
     }
-    m_music = Platform::LoadMusic(MUSIC_PATH);
+    // The length is read from the file's header: only a regular file is opened.
+    m_music = IsRegularFile(MUSIC_PATH) && OggVorbisLastsAtMost(MUSIC_PATH, MUSIC_MOST_SECONDS)
+                  ? Platform::LoadMusic(MUSIC_PATH)
+                  : nullptr;
     if (m_music == nullptr)
     {
         return fail(MUSIC_FAILED);

@@ -1,5 +1,7 @@
 #include "desktop/AssetsFolder.h"
 
+#include "desktop/ConsoleText.h"
+
 #include <cstdlib>
 #include <filesystem>
 #include <system_error>
@@ -21,7 +23,9 @@ bool HoldsGameAssets(const std::string& folder)
     std::error_code error;
     const fs::path assets = fs::path(folder) / "Assets";
     return !folder.empty() && fs::is_regular_file(assets / "Fonts" / "orangeJuice.ttf", error) &&
-           fs::is_regular_file(assets / "Music" / "Fornalina.ogg", error);
+           fs::is_regular_file(assets / "Music" / "pot-lid-1.wav", error) &&
+           fs::is_regular_file(assets / "Music" / "Fornalina.ogg", error) &&
+           fs::is_regular_file(assets / "Sprites" / "Menu.png", error);
 }
 
 std::string FindAssetsRoot(const std::vector<std::string>& candidates)
@@ -52,13 +56,23 @@ std::vector<std::string> AssetsRootCandidates()
     return candidates;
 }
 
-void ChangeToAssetsRoot()
+bool ChangeToAssetsRoot()
 {
     const char* chosen = std::getenv("FORNALINA_DATA_DIR");
-    const std::string root = chosen != nullptr && *chosen != '\0' ? chosen : FindAssetsRoot(AssetsRootCandidates());
+    std::error_code error;
+    if (chosen != nullptr && *chosen != '\0')
+    {
+        fs::current_path(chosen, error);
+        if (error)
+        {
+            WriteFailureMessage("Pasta de dados n\xE3o encontrada: ", chosen);
+        }
+        return !error;
+    }
+    const std::string root = FindAssetsRoot(AssetsRootCandidates());
     if (!root.empty() && root != ".")
     {
-        std::error_code ignored;
-        fs::current_path(root, ignored);
+        fs::current_path(root, error);
     }
+    return true;
 }

@@ -7,8 +7,9 @@
 // When it is started elsewhere (from a desktop menu, another folder), the
 // working directory is moved to the folder that holds the installed Assets/.
 
-// True when the folder holds the game's own Assets/ (its font and its music
-// among them): an Assets/ of some other program is not the game's.
+// True when the folder's Assets/ holds every file start-up needs (the font, the
+// catch sound, the music and the title menu's picture): an Assets/ of another
+// program, or a stray copy of a few of the game's files, is not the game's.
 bool HoldsGameAssets(const std::string& folder);
 
 // The first of the candidate folders that holds the game's Assets/, or "".
@@ -22,7 +23,9 @@ std::string FindAssetsRoot(const std::vector<std::string>& candidates);
 std::vector<std::string> AssetsRootCandidates();
 
 // Moves the working directory to the folder named by FORNALINA_DATA_DIR when
-// that is set (taken as it is: the player asked for it), otherwise to the
-// first candidate holding the game's Assets/; leaves it alone when none does,
-// so that start-up reports the missing files.
-void ChangeToAssetsRoot();
+// that is set (taken as it is: the player asked for it, and start-up reports
+// what it lacks), otherwise to the first candidate holding the game's Assets/;
+// leaves it alone when none does, so that start-up reports the missing files.
+// False, having said so on standard error, when FORNALINA_DATA_DIR names no
+// folder the game can enter: another folder is never taken in its place.
+bool ChangeToAssetsRoot();

@@ -18,12 +18,21 @@ struct LaunchOptions
     // For this launch only, over the remembered choice: -1 as remembered,
     // 0 in a window, 1 fullscreen. The last of --fullscreen and --window wins.
     int fullscreen = -1;
-    std::string unknown; // the first option not known
+    std::string unknown; // the first option not known (an empty argument is one)
 };
 
+// Any option not known wins, wherever it stands; otherwise the first of --help
+// and --version.
 LaunchOptions ParseCommandLine(const std::vector<std::string>& arguments);
 
-// The usage, in Portuguese, as single-byte Windows-1252 text (see ConsoleText).
-std::string UsageText(const std::string& settingsPath);
-// The line that names an unknown option, in the same encoding.
-std::string UnknownOptionText(const std::string& option);
+// The usage, in Portuguese, as the console shows it (UTF-8 when utf8), naming
+// the settings file as its own bytes ("" : none is kept).
+std::string UsageText(const std::string& settingsPath, bool utf8);
+// The line that names an unknown option, the option shown as EscapedUserText.
+std::string UnknownOptionText(const std::string& option, bool utf8);
+
+// Answers --help, --version or an unknown option: the usage or the version on
+// standard output, an unknown option on standard error. Returns the exit
+// status (0; 2 for an unknown option; 1 when standard output could not take
+// the answer), or -1 when the game is to be played.
+int AnswerWithoutPlaying(const LaunchOptions& options, const std::string& settingsPath, const char* version);

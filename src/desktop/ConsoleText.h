@@ -14,8 +14,20 @@ std::string Windows1252ToUtf8(const std::string& text);
 // UTF-8.
 bool ConsoleUsesUtf8();
 
+// The game's own text as the console shows it: in UTF-8 when utf8.
+std::string InConsoleEncoding(const std::string& windows1252Text, bool utf8);
+
+// Text that came from the user (an option, a path) as its own bytes, never
+// converted, but with control characters (below 0x20, and 0x7F) written as
+// \xNN, so that it cannot move the cursor or begin a line of its own.
+std::string EscapedUserText(const std::string& bytes);
+
 // Writes the message on standard error, in the console's encoding.
 void WriteFailureMessage(const char* message);
+
+// Writes the game's text, then the user's text as above, then a new line, on
+// standard error.
+void WriteFailureMessage(const std::string& windows1252Text, const std::string& userText);
 
 // Writes the text on a stream, in the console's encoding.
 void WriteText(std::FILE* stream, const std::string& windows1252Text);

@@ -7,25 +7,16 @@
 
 namespace
 {
-// The settings file of the running game, and what it held at start-up: a
-// choice the player did not change this launch is written back as it was.
-struct RememberedSettings
+SettingsFile& TheSettingsFile()
 {
-    SettingsFile file{std::string()};
-    Platform::Settings settings;
-};
-
-RememberedSettings& Remembered()
-{
-    static RememberedSettings remembered;
-    return remembered;
+    static SettingsFile file{std::string()};
+    return file;
+}
 }
 
-void SaveRemembered()
+void UseSettingsFile(const std::string& path)
 {
-    RememberedSettings& remembered = Remembered();
-    remembered.file.Save(remembered.settings);
-}
+    TheSettingsFile() = SettingsFile(path);
 }
 
 namespace Platform
@@ -37,22 +28,17 @@ void ReportFailure(const char* windows1252Message)
 
 Settings LoadSettings()
 {
-    RememberedSettings& remembered = Remembered();
-    remembered.file = SettingsFile(SettingsFile::DefaultPath());
-    remembered.settings = remembered.file.Load();
-    return remembered.settings;
+    return TheSettingsFile().Load();
 }
 
 void RememberMusic(bool on)
 {
-    Remembered().settings.musicOn = on;
-    SaveRemembered();
+    TheSettingsFile().Save(SettingsChange{on, std::nullopt});
 }
 
 void RememberFullscreen(bool on)
 {
-    Remembered().settings.fullscreen = on;
-    SaveRemembered();
+    TheSettingsFile().Save(SettingsChange{std::nullopt, on});
 }
 
 void WatchDisplay()

@@ -2,13 +2,11 @@
 
 #include "desktop/AssetsFolder.h"
 #include "desktop/CommandLine.h"
-#include "desktop/ConsoleText.h"
 #include "desktop/Settings.h"
-
-#include <allegro5/allegro.h>
+#include "desktop/SettingsPath.h"
+#include "desktop/StandardStreams.h"
 
 #include <clocale>
-#include <cstdio>
 
 #ifndef FORNALINA_VERSION
 #define FORNALINA_VERSION "unknown"
@@ -16,19 +14,6 @@
 
 namespace
 {
-// Where the settings live, for the usage: the library knows the user's
-// settings folder, so it is started for this one question.
-std::string SettingsPathForUsage()
-{
-    if (!al_install_system(ALLEGRO_VERSION_INT, nullptr))
-    {
-        return "?";
-    }
-    const std::string path = SettingsFile::DefaultPath();
-    al_uninstall_system();
-    return path;
-}
-
 Platform::Launch EndWith(int exitStatus)
 {
     Platform::Launch launch;
@@ -42,27 +27,24 @@ namespace Platform
 {
 Launch PrepareLaunch(int argc, char** argv)
 {
+    EnsureStandardStreams();
     // Only the character type: messages follow the terminal's encoding, while
     // numbers keep their usual form.
     std::setlocale(LC_CTYPE, "");
 
+    // Decided before the working folder moves: it never depends on that folder.
+    const std::string settingsPath = UserSettingsPath();
     const LaunchOptions options = ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
-    switch (options.action)
+    const int answered = AnswerWithoutPlaying(options, settingsPath, FORNALINA_VERSION);
+    if (answered >= 0)
     {
-    case LaunchOptions::Action::Help:
-        WriteText(stdout, UsageText(SettingsPathForUsage()));
-        return EndWith(0);
-    case LaunchOptions::Action::Version:
-        std::printf("fornalina %s\n", FORNALINA_VERSION);
-        return EndWith(0);
-    case LaunchOptions::Action::Unknown:
-        WriteText(stderr, UnknownOptionText(options.unknown));
-        return EndWith(2);
-    case LaunchOptions::Action::Play:
-        break;
+        return EndWith(answered);
     }
-
-    ChangeToAssetsRoot();
+    if (!ChangeToAssetsRoot())
+    {
+        return EndWith(1);
+    }
+    UseSettingsFile(settingsPath);
     Launch launch;
     launch.fullscreen = options.fullscreen;
     return launch;

@@ -2,10 +2,19 @@
 
 #include "platform/Platform.h"
 
+#include <optional>
 #include <string>
 
 // What the game remembers between launches.
 using Settings = Platform::Settings;
+
+// What one switch changed: the settings given are saved, the others are left
+// as the file has them.
+struct SettingsChange
+{
+    std::optional<bool> musicOn;
+    std::optional<bool> fullscreen;
+};
 
 // The settings file, read and written through Allegro's config API:
 //
@@ -13,17 +22,15 @@ using Settings = Platform::Settings;
 //   music=on
 //   fullscreen=off
 //
-// A missing file means the defaults. An unreadable or damaged file, or one that
-// cannot be written, never stops the game: it goes on with what it has and
-// says so once on standard error.
+// A missing file means the defaults. An unreadable or damaged file (one over
+// 64 KB among them), or one that cannot be written, never stops the game: it
+// goes on with what it has and says so once on standard error.
 class SettingsFile
 {
 public:
+    // path: the file (see SettingsPath.h); "" when there is none, and then
+    // nothing is read or saved.
     explicit SettingsFile(std::string path);
-
-    // "settings.cfg" in the user's settings folder (XDG_CONFIG_HOME/fornalina
-    // on Linux). The library must be installed.
-    static std::string DefaultPath();
 
     const std::string& Path() const
     {
@@ -32,9 +39,12 @@ public:
 
     // The settings in the file; the defaults for whatever is missing or damaged.
     Settings Load();
-    // Writes the whole file or nothing: a new file beside it, checked, then
-    // renamed over the old one. False when it could not.
-    bool Save(const Settings& settings);
+    // Sets the changed settings over what the file holds now (another game may
+    // have saved since this one read it), keeping its other keys, sections and
+    // comments; a damaged file is replaced. Writes the whole file or nothing,
+    // where a symbolic link leads, keeping the file's mode. False when it could
+    // not.
+    bool Save(const SettingsChange& change);
 
 private:
     void ReportOnce(const char* windows1252Message);
@@ -42,3 +52,8 @@ private:
     std::string m_path;
     bool m_reported = false;
 };
+
+// The file the desktop's remembered settings live in (Platform::LoadSettings,
+// RememberMusic, RememberFullscreen): "" for none, nothing remembered. The
+// launch sets the user's; tests set their own.
+void UseSettingsFile(const std::string& path);

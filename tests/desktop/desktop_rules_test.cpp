@@ -1,6 +1,7 @@
 #include "desktop/CommandLine.h"
 #include "desktop/FullscreenKeys.h"
 #include "desktop/Gamepad.h"
+#include "desktop/SettingsPath.h"
 #include "desktop/WindowFit.h"
 
 #include <allegro5/allegro.h>
@@ -9,7 +10,8 @@
 #include <string>
 #include <vector>
 
-// The command line, the fullscreen keys and the gamepad's meaning, as rules.
+// The command line, the settings path, the fullscreen keys and the gamepad's
+// meaning, as rules.
 
 TEST(CommandLine, OptionsAndWhatTheyAskFor)
 {
@@ -27,10 +29,14 @@ TEST(CommandLine, OptionsAndWhatTheyAskFor)
         {{"--window"}, Action::Play, 0, ""},
         {{"--fullscreen", "--window"}, Action::Play, 0, ""}, // the last one wins
         {{"--help"}, Action::Help, -1, ""},
-        {{"--fullscreen", "--help", "--bogus"}, Action::Help, 1, ""},
-        {{"--version"}, Action::Version, -1, ""},
-        {{"--bogus"}, Action::Unknown, -1, "--bogus"},
+        {{"-h", "--version"}, Action::Help, -1, ""},
+        {{"--version", "--help"}, Action::Version, -1, ""},
+        // An unknown option wins, wherever it stands.
+        {{"--fullscreen", "--help", "--bogus"}, Action::Unknown, 1, "--bogus"},
+        {{"--bogus", "--version"}, Action::Unknown, -1, "--bogus"},
         {{"--window", "fullscreen", "-x"}, Action::Unknown, 0, "fullscreen"},
+        {{""}, Action::Unknown, -1, ""},
+        {{"--help", "", "-x"}, Action::Unknown, -1, ""},
     };
     for (const Case& c : cases)
     {
@@ -39,8 +45,56 @@ TEST(CommandLine, OptionsAndWhatTheyAskFor)
         EXPECT_EQ(options.fullscreen, c.fullscreen) << ::testing::PrintToString(c.arguments);
         EXPECT_EQ(options.unknown, c.unknown) << ::testing::PrintToString(c.arguments);
     }
-    EXPECT_NE(UsageText("/home/x/.config/fornalina/settings.cfg").find("/home/x/.config/fornalina/settings.cfg"),
+}
+
+TEST(CommandLine, TheGamesWordsFollowTheConsoleTheUsersBytesStayAsTheyCame)
+{
+    const std::string see = " (veja fornalina --help)\n";
+    EXPECT_EQ(UnknownOptionText("--\x1b[2J\x7f", false), "fornalina: op\xE7\xE3o desconhecida: --\\x1b[2J\\x7f" + see);
+    EXPECT_EQ(UnknownOptionText("--f\xE9", true), "fornalina: op\xC3\xA7\xC3\xA3o desconhecida: --f\xE9" + see);
+    EXPECT_EQ(UnknownOptionText("", false), "fornalina: op\xE7\xE3o desconhecida: \"\"" + see);
+
+    // A UTF-8 path in a UTF-8 console: converted once, it would read "josÃ©".
+    const std::string path = "/home/jos\xC3\xA9/.config/fornalina/settings.cfg";
+    const std::string usage = UsageText(path, true);
+    EXPECT_NE(usage.find("Op\xC3\xA7\xC3\xB5"
+                         "es:"),
               std::string::npos);
+    EXPECT_NE(usage.find("tela cheia): " + path + "\n"), std::string::npos) << usage;
+    EXPECT_NE(UsageText(path, false)
+                  .find("Op\xE7\xF5"
+                        "es:"),
+              std::string::npos);
+    EXPECT_NE(UsageText("", false).find("tela cheia): n\xE3o salvas"), std::string::npos);
+}
+
+TEST(SettingsPath, TheXdgBaseDirectoryRules)
+{
+    struct Case
+    {
+        const char* xdgConfigHome;
+        const char* home;
+        const char* userDatabaseHome;
+        std::string path;
+    };
+    const std::string file = "/fornalina/settings.cfg";
+    const Case cases[] = {
+        {"/x/config", "/home/ana", "/home/db", "/x/config" + file},
+        {"/x/config//", "/home/ana", "/home/db", "/x/config" + file},
+        {"/", nullptr, nullptr, file},
+        {"", "/home/ana", "/home/db", "/home/ana/.config" + file},        // empty: as unset
+        {"config", "/home/ana/", "/home/db", "/home/ana/.config" + file}, // relative: ignored
+        {nullptr, "/home/ana", "/home/db", "/home/ana/.config" + file},
+        {nullptr, "ana", "/home/db", "/home/db/.config" + file}, // a relative HOME is no home
+        {nullptr, nullptr, "/home/db", "/home/db/.config" + file},
+        {"config", "", "", ""}, // nowhere: nothing is saved
+        {nullptr, nullptr, nullptr, ""},
+    };
+    for (const Case& c : cases)
+    {
+        EXPECT_EQ(SettingsPathFrom(c.xdgConfigHome, c.home, c.userDatabaseHome), c.path)
+            << (c.xdgConfigHome ? c.xdgConfigHome : "(unset)") << ", " << (c.home ? c.home : "(unset)");
+    }
 }
 
 TEST(FullscreenKeys, F11AndAltEnterPressedNotRepeated)

@@ -2,10 +2,11 @@
 
 #include "content/SceneActors.h"
 #include "desktop/Gamepad.h"
+#include "desktop/Settings.h"
+#include "desktop/SettingsPath.h"
 
 #include <allegro5/allegro.h>
 
-#include <cstdlib>
 #include <fstream>
 #include <iterator>
 #include <string>
@@ -17,7 +18,7 @@ namespace
 {
 std::string SettingsText()
 {
-    std::ifstream file(std::string(std::getenv("XDG_CONFIG_HOME")) + "/fornalina/settings.cfg");
+    std::ifstream file(UserSettingsPath());
     return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
 }
 
@@ -83,6 +84,7 @@ TEST_F(GameTest, FullscreenKeysAndTheMusicAreRememberedAndAltEnterIsNoEnter)
     // The next launch starts as this one was left.
     m_probe.reset();
     m_game = std::make_unique<Game>();
+    UseSettingsFile(UserSettingsPath());
     m_probe = std::make_unique<GameProbe>(*m_game);
     ASSERT_TRUE(m_probe->Start());
     EXPECT_TRUE(fullscreen());

@@ -53,6 +53,35 @@ void ReplaceBySilence(const std::string& file)
     std::ofstream(file, std::ios::binary | std::ios::trunc).write(reinterpret_cast<const char*>(header), 44);
 }
 
+// Writes value, little-endian, over count bytes of the file at position.
+void Overwrite(const std::string& file, std::size_t position, unsigned long long value, int count)
+{
+    std::fstream stream(file, std::ios::in | std::ios::out | std::ios::binary);
+    stream.seekp(static_cast<std::streamoff>(position));
+    for (int index = 0; index < count; ++index)
+    {
+        stream.put(static_cast<char>(value >> (8 * index)));
+    }
+}
+
+std::string Contents(const std::string& file)
+{
+    std::ifstream stream(file, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(stream), std::istreambuf_iterator<char>());
+}
+
+// Headers that claim far more sound than the file holds: 2 GB of samples in
+// the WAV's data chunk, a day in the last Ogg page's granule position.
+void ClaimTwoGigabytes(const std::string& file)
+{
+    Overwrite(file, Contents(file).find("data") + 4, 0x7FFFFFF0, 4);
+}
+
+void ClaimADay(const std::string& file)
+{
+    Overwrite(file, Contents(file).rfind("OggS") + 6, 44100ull * 3600 * 24, 8);
+}
+
 struct FailedStart
 {
     const char* name;
@@ -74,9 +103,11 @@ const FailedStart FAILED_STARTS[] = {
     {"NoCatchSound", CATCH_SOUND, Remove, true, "Falha ao carregar sample.\n"},
     {"CatchSoundIsAFifo", CATCH_SOUND, ReplaceByFifo, true, "Falha ao carregar sample.\n"},
     {"SilentCatchSound", CATCH_SOUND, ReplaceBySilence, true, "Falha ao carregar sample.\n"},
+    {"EndlessCatchSound", CATCH_SOUND, ClaimTwoGigabytes, true, "Falha ao carregar sample.\n"},
     {"NoMusic", MUSIC, Remove, true, "Falha ao carregar audio.\n"},
     {"MusicIsAFifo", MUSIC, ReplaceByFifo, true, "Falha ao carregar audio.\n"},
     {"MusicCutShort", MUSIC, CutShort, true, "Falha ao carregar audio.\n"},
+    {"EndlessMusic", MUSIC, ClaimADay, true, "Falha ao carregar audio.\n"},
     {"NoDisplay", nullptr, nullptr, false, "Falha ao criar janela.\n"},
 };
 }

@@ -15,30 +15,52 @@
 
 namespace fs = std::filesystem;
 
-TEST(AssetsFolder, TheFirstCandidateHoldingTheGamesOwnAssetsWins)
+TEST(AssetsFolder, TheFirstCandidateHoldingEveryFileStartUpNeedsWins)
 {
     TempDir dir;
-    auto holdGameFiles = [&dir](const char* folder) {
-        fs::create_directories(dir.File(folder) + "/Assets/Fonts");
-        fs::create_directories(dir.File(folder) + "/Assets/Music");
-        std::ofstream(dir.File(folder) + "/Assets/Fonts/orangeJuice.ttf") << "font";
-        std::ofstream(dir.File(folder) + "/Assets/Music/Fornalina.ogg") << "music";
+    const char* const needed[] = {"Fonts/orangeJuice.ttf", "Music/pot-lid-1.wav", "Music/Fornalina.ogg",
+                                  "Sprites/Menu.png"};
+    auto holdGameFiles = [&](const char* folder, int count) {
+        for (int file = 0; file < count; ++file)
+        {
+            const fs::path path = dir.File(folder) + "/Assets/" + needed[file];
+            fs::create_directories(path.parent_path());
+            std::ofstream(path) << "a file of the game's";
+        }
     };
-    holdGameFiles("exe");
-    holdGameFiles("share");
+    holdGameFiles("exe", 4);
+    holdGameFiles("share", 4);
     fs::create_directories(dir.File("work"));
     std::ofstream(dir.File("work/Assets")) << "a file, not a folder";
+    holdGameFiles("stray", 3);                              // the font and the sounds, but no menu picture
     fs::create_directories(dir.File("other/Assets/Fonts")); // another program's
     std::ofstream(dir.File("other/Assets/Fonts/orangeJuice.ttf")) << "font";
-    holdGameFiles("broken");
+    holdGameFiles("broken", 4);
     fs::remove(dir.File("broken/Assets/Music/Fornalina.ogg"));
     fs::create_directory(dir.File("broken/Assets/Music/Fornalina.ogg")); // a folder, not the music
 
-    EXPECT_EQ(FindAssetsRoot({dir.File("work"), "", dir.File("other"), dir.File("exe"), dir.File("share")}),
+    EXPECT_EQ(FindAssetsRoot(
+                  {dir.File("work"), "", dir.File("stray"), dir.File("other"), dir.File("exe"), dir.File("share")}),
               dir.File("exe"));
     EXPECT_EQ(FindAssetsRoot({dir.File("broken"), dir.File("share"), dir.File("exe")}), dir.File("share"));
     EXPECT_EQ(FindAssetsRoot({dir.File("work"), dir.File("other"), dir.File("missing")}), "");
     EXPECT_EQ(FindAssetsRoot({}), "");
+}
+
+TEST(BuiltGame, ADataFolderThatIsNotThereIsNamedNotReplaced)
+{
+    TempDir dir;
+    std::ofstream(dir.File("a file")) << "not a folder";
+    for (const std::string& chosen : {dir.File("missing"), dir.File("a file")})
+    {
+        GameProcess::Options options;
+        options.set = {"LC_ALL=C", "FORNALINA_DATA_DIR=" + chosen};
+        options.unset = {"DISPLAY", "WAYLAND_DISPLAY"}; // it must end before it tries a window
+        GameProcess game(std::string(FORNALINA_BUILD_DIR) + "/fornalina", options);
+        ASSERT_TRUE(game.WaitForExit(20.0));
+        EXPECT_EQ(game.ExitStatus(), 1);
+        EXPECT_EQ(game.Errors(), "Pasta de dados n\xE3o encontrada: " + chosen + "\n");
+    }
 }
 
 namespace

@@ -3,6 +3,8 @@
 #include "content/IngredientCatalogue.h"
 #include "content/RecipeCatalogue.h"
 #include "content/SceneActors.h"
+#include "desktop/Settings.h"
+#include "desktop/SettingsPath.h"
 #include "support/DisplayCheck.h"
 
 #include <allegro5/allegro.h>
@@ -133,6 +135,7 @@ void GameTest::SetUp()
     fs::current_path(m_dir.Path());
 
     m_game = std::make_unique<Game>();
+    UseSettingsFile(UserSettingsPath());
     m_probe = std::make_unique<GameProbe>(*m_game);
     ASSERT_TRUE(m_probe->Start()) << "the game did not start: is there an X server (xvfb-run -a)?";
     ASSERT_EQ(m_probe->State(), TITLE_MENU);

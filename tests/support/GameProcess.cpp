@@ -81,6 +81,10 @@ GameProcess::GameProcess(const std::string& program, const Options& givenOptions
         dup2(errors[1], STDERR_FILENO);
         dup2(output[1], STDOUT_FILENO);
         dup2(open("/dev/null", O_RDONLY), STDIN_FILENO);
+        for (const int descriptor : options.closed)
+        {
+            close(descriptor);
+        }
         if (chdir(options.folder.c_str()) == 0)
         {
             execve(program.c_str(), argv.data(), envp.data());

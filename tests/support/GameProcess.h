@@ -17,6 +17,7 @@ public:
         std::vector<std::string> arguments; // after the program's name
         std::vector<std::string> unset;     // environment variables taken away
         std::vector<std::string> set;       // "NAME=value" added or replaced
+        std::vector<int> closed;            // standard descriptors closed, as by 2>&-
         // The game's settings folder (XDG_CONFIG_HOME); when empty, a fresh one
         // of the process's own, never the user's.
         std::string settings;
