@@ -9,6 +9,7 @@
 #include "desktop/FramePacer.h"
 #include "desktop/Gamepad.h"
 #include "desktop/Settings.h"
+#include "gameplay/RoundRules.h"
 #include "gameplay/UpdateClock.h"
 #include "pictures/PictureAtlas.h"
 #include "pictures/PicturePrefetch.h"
@@ -20,6 +21,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 // The application: owns the library handles (created by Run through InitAllegro
 // and destroyed by Run, in the reverse of their use), the game scene, the title
@@ -103,6 +105,9 @@ private:
     bool Collides(std::shared_ptr<Actor> a, std::shared_ptr<Actor> b) const;
     void Tick();
     bool RoundHasEnded() const;
+    // The round's account from its recipe and its catches, and the judgement
+    // made from it.
+    std::vector<RoundRules::AccountEntry> RoundAccount() const;
     bool IsRoundWon() const;
 
     // Frames (gameplay/FrameDrawing.cpp).
