@@ -116,6 +116,8 @@ private:
     void DrawGetReadyFrame();
     void DrawRunningFrame();
     void DrawRoundOverFrame();
+    // Under the result: each entry's picture and count (gameplay/AccountDrawing.cpp).
+    void DrawRoundAccount(const std::vector<RoundRules::AccountEntry>& account);
     void DrawPictureFrame(ActorId picture);
     void DrawClock();
     void PresentFrame();
@@ -127,6 +129,7 @@ private:
     ALLEGRO_TIMER* m_timer = nullptr;
     ALLEGRO_FONT* m_font = nullptr;
     ALLEGRO_FONT* m_bigFont = nullptr;
+    ALLEGRO_FONT* m_countFont = nullptr; // the counts of the round's account
     ALLEGRO_AUDIO_STREAM* m_music = nullptr;
     ALLEGRO_SAMPLE* m_catchSound = nullptr;
     ActorManager m_actorManager;

@@ -4,6 +4,7 @@
 #include "desktop/AssetChecks.h"
 #include "desktop/ConsoleText.h"
 #include "desktop/DisplayLoss.h"
+#include "gameplay/AccountLayout.h"
 #include "pictures/BitmapFile.h"
 #include "pictures/RegularFile.h"
 
@@ -37,8 +38,10 @@ const char* const CATCH_SOUND_PATH = "Assets/Music/pot-lid-1.wav";
 const char* const MUSIC_PATH = "Assets/Music/Fornalina.ogg";
 const char* const ICON_PATH = "Assets/Sprites/Icone.png";
 
-// Every character the game writes: the clock, the result and the count.
-const char* const WRITTEN_CHARACTERS = "0123456789:Ganhou!Perdeu!";
+// Every character the game writes: the clock, the result, the count and the
+// round's account. The account's badges also draw a bullet (U+2022), which this
+// byte-wise check cannot name; a font without one shows their signs alone.
+const char* const WRITTEN_CHARACTERS = "0123456789:Ganhou!Perdeu!/+-";
 // The check draws at a small size: a glyph that leaves ink at one size leaves
 // it at every size, as all sizes come from the same outlines.
 const int CHECKED_SIZE = 20;
@@ -131,7 +134,7 @@ bool Game::InitAllegro()
         WriteFailureMessage(message);
         m_startPictures.reset();
         Shutdown();
-        for (ALLEGRO_FONT** font : {&m_bigFont, &m_font})
+        for (ALLEGRO_FONT** font : {&m_countFont, &m_bigFont, &m_font})
         {
             if (*font != nullptr)
             {
@@ -214,6 +217,11 @@ bool Game::InitAllegro()
     }
     m_bigFont = al_load_font(FONT_PATH, 150, 0);
     if (m_bigFont == nullptr)
+    {
+        return fail(FONT_FAILED);
+    }
+    m_countFont = al_load_font(FONT_PATH, AccountLayout::COUNT_FONT_SIZE, 0);
+    if (m_countFont == nullptr)
     {
         return fail(FONT_FAILED);
     }
