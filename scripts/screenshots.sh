@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Plays the game headless and saves screenshots: by default the README's two
-# (docs/screenshots/menu.png and round.png); with a folder and "all", every screen.
+# Plays the game headless and saves screenshots: by default the README's
+# (docs/screenshots/: menu, round and three result screens); with a folder and
+# "all", every screen.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 

@@ -7,6 +7,7 @@
 #include "containers/LinkedList.h"
 #include "content/IngredientRecord.h"
 #include "desktop/Gamepad.h"
+#include "gameplay/RoundRules.h"
 #include "gameplay/UpdateClock.h"
 #include "pictures/PictureAtlas.h"
 #include "pictures/PicturePrefetch.h"
@@ -19,6 +20,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 // The application: owns the library handles (created by Run through InitAllegro
 // and destroyed by Run, in the reverse of their use), the game scene, the title
@@ -101,6 +103,9 @@ private:
     bool Collides(std::shared_ptr<Actor> a, std::shared_ptr<Actor> b) const;
     void Tick();
     bool RoundHasEnded() const;
+    // The round's account from its recipe and its catches, and the judgement
+    // made from it.
+    std::vector<RoundRules::AccountEntry> RoundAccount() const;
     bool IsRoundWon() const;
 
     // Frames (gameplay/FrameDrawing.cpp).
@@ -109,6 +114,8 @@ private:
     void DrawGetReadyFrame();
     void DrawRunningFrame();
     void DrawRoundOverFrame();
+    // Under the result: each entry's picture and count (gameplay/AccountDrawing.cpp).
+    void DrawRoundAccount(const std::vector<RoundRules::AccountEntry>& account);
     void DrawPictureFrame(ActorId picture);
     void DrawClock();
     void PresentFrame();
@@ -120,6 +127,7 @@ private:
     ALLEGRO_TIMER* m_timer = nullptr;
     ALLEGRO_FONT* m_font = nullptr;
     ALLEGRO_FONT* m_bigFont = nullptr;
+    ALLEGRO_FONT* m_countFont = nullptr; // the counts of the round's account
     Platform::Music* m_music = nullptr;
     ALLEGRO_SAMPLE* m_catchSound = nullptr;
     ActorManager m_actorManager;

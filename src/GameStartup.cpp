@@ -3,6 +3,7 @@
 #include "content/SceneActors.h"
 #include "desktop/AssetChecks.h"
 #include "desktop/SoundLength.h"
+#include "gameplay/AccountLayout.h"
 #include "pictures/BitmapFile.h"
 #include "pictures/PicturePrefetch.h"
 #include "pictures/RegularFile.h"
@@ -42,8 +43,10 @@ const char* const ICON_PATH = "Assets/Sprites/Icone.png";
 const double CATCH_SOUND_MOST_SECONDS = 5.0;
 const double MUSIC_MOST_SECONDS = 600.0;
 
-// Every character the game writes: the clock, the result and the count.
-const char* const WRITTEN_CHARACTERS = "0123456789:Ganhou!Perdeu!";
+// Every character the game writes: the clock, the result, the count and the
+// round's account. The account's badges also draw a bullet (U+2022), which this
+// byte-wise check cannot name; a font without one shows their signs alone.
+const char* const WRITTEN_CHARACTERS = "0123456789:Ganhou!Perdeu!/+-";
 // The check draws at a small size: a glyph that leaves ink at one size leaves
 // it at every size, as all sizes come from the same outlines.
 const int CHECKED_SIZE = 20;
@@ -127,7 +130,7 @@ bool Game::InitAllegro()
         Platform::ReportFailure(message);
         m_startPictures.reset();
         Shutdown();
-        for (ALLEGRO_FONT** font : {&m_bigFont, &m_font})
+        for (ALLEGRO_FONT** font : {&m_countFont, &m_bigFont, &m_font})
         {
             if (*font != nullptr)
             {
@@ -202,6 +205,11 @@ bool Game::InitAllegro()
     }
     m_bigFont = al_load_font(FONT_PATH, 150, 0);
     if (m_bigFont == nullptr)
+    {
+        return fail(FONT_FAILED);
+    }
+    m_countFont = al_load_font(FONT_PATH, AccountLayout::COUNT_FONT_SIZE, 0);
+    if (m_countFont == nullptr)
     {
         return fail(FONT_FAILED);
     }

@@ -17,4 +17,12 @@ constexpr int ICON_ROWS = 2;
 constexpr int ICON_LEFT = 20;
 constexpr int ICON_TOP = 8;
 constexpr int ICON_SPACING = 30;
+
+// The round's account on the result screen: the part of the panel left dark
+// and empty for it, under the result text (white, 80 px, from y 300: its
+// lowest ink ends at 405) and above the keys.
+constexpr int ACCOUNT_LEFT = 64;
+constexpr int ACCOUNT_TOP = 412;
+constexpr int ACCOUNT_RIGHT = 736;
+constexpr int ACCOUNT_BOTTOM = 514;
 }

@@ -112,8 +112,10 @@ void Game::DrawRoundOverFrame()
     BeginFrame(al_map_rgb(0, 0, 0));
     m_drawingSystem.Draw(SceneActor::BACKGROUND);
     m_drawingSystem.Draw(SceneActor::GAME_OVER);
-    const char* result = IsRoundWon() ? "Ganhou!" : "Perdeu!";
+    const std::vector<RoundRules::AccountEntry> account = RoundAccount();
+    const char* result = RoundRules::IsWon(account) ? "Ganhou!" : "Perdeu!";
     al_draw_textf(m_font, al_map_rgb(255, 255, 255), 400.0f, 300.0f, ALLEGRO_ALIGN_CENTRE, "%s", result);
+    DrawRoundAccount(account);
     PresentFrame();
 }
 

@@ -23,7 +23,7 @@ bool Game::RoundHasEnded() const
     return RoundRules::RoundHasEnded({m_minutes, m_seconds}, m_caughtIngredients.Size());
 }
 
-bool Game::IsRoundWon() const
+std::vector<RoundRules::AccountEntry> Game::RoundAccount() const
 {
     // Ids do not count, names do: an extra of a recipe ingredient's name, or one
     // actor caught twice, stands for that name.
@@ -38,5 +38,10 @@ bool Game::IsRoundWon() const
         }
         return names;
     };
-    return RoundRules::CatchesMatchRecipe(namesOf(m_recipeIngredients), namesOf(m_caughtIngredients));
+    return RoundRules::RoundAccount(namesOf(m_recipeIngredients), namesOf(m_caughtIngredients));
+}
+
+bool Game::IsRoundWon() const
+{
+    return RoundRules::IsWon(RoundAccount());
 }

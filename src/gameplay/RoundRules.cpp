@@ -50,24 +50,50 @@ bool RoundHasEnded(Clock clock, int catches)
     return (clock.minutes == 0 && clock.seconds == 0) || catches > MOST_CATCHES;
 }
 
-bool CatchesMatchRecipe(const std::vector<std::string>& recipe, const std::vector<std::string>& caught)
+bool operator==(const AccountEntry& a, const AccountEntry& b)
 {
-    if (recipe.size() != caught.size())
+    return a.name == b.name && a.asked == b.asked && a.caught == b.caught;
+}
+
+std::vector<AccountEntry> RoundAccount(const std::vector<std::string>& recipe, const std::vector<std::string>& caught)
+{
+    std::vector<AccountEntry> account;
+    // A round has a few dozen names at most: a linear look-up is enough.
+    auto entryOf = [&account](const std::string& name) -> AccountEntry& {
+        const auto found = std::find_if(account.begin(), account.end(),
+                                        [&name](const AccountEntry& entry) { return entry.name == name; });
+        if (found != account.end())
+        {
+            return *found;
+        }
+        account.push_back({name, 0, 0});
+        return account.back();
+    };
+    // The recipe first, so that its ingredients come before every extra.
+    for (const std::string& name : recipe)
     {
-        return false;
+        ++entryOf(name).asked;
     }
-    // Each catch takes the first still unmatched recipe entry of its name.
-    std::vector<std::string> pending = recipe;
     for (const std::string& name : caught)
     {
-        const auto match = std::find(pending.begin(), pending.end(), name);
-        if (match == pending.end())
-        {
-            return false;
-        }
-        pending.erase(match);
+        ++entryOf(name).caught;
     }
-    return true;
+    return account;
+}
+
+Standing StandingOf(const AccountEntry& entry)
+{
+    if (entry.caught < entry.asked)
+    {
+        return Standing::MISSING;
+    }
+    return entry.caught > entry.asked ? Standing::EXTRA : Standing::MATCHED;
+}
+
+bool IsWon(const std::vector<AccountEntry>& account)
+{
+    return std::all_of(account.begin(), account.end(),
+                       [](const AccountEntry& entry) { return StandingOf(entry) == Standing::MATCHED; });
 }
 
 IconSlot IconSlotOfCatch(int n)

@@ -54,9 +54,34 @@ Clock ClockAfterTick(Clock clock);
 // The round is over at 0:00, or after more catches than there are icon places.
 bool RoundHasEnded(Clock clock, int catches);
 
-// True when the catches, as a multiset of names, are the recipe's: the same
-// names, each as often; their order does not matter.
-bool CatchesMatchRecipe(const std::vector<std::string>& recipe, const std::vector<std::string>& caught);
+// One ingredient of a round's account, counted by name (exact, case-sensitive).
+struct AccountEntry
+{
+    std::string name;
+    int asked;  // how often the recipe lists it; 0 when it does not
+    int caught; // how often it was caught
+};
+bool operator==(const AccountEntry& a, const AccountEntry& b);
+
+// The round's account: each ingredient the recipe asks for, once, in the order
+// it first appears in the recipe; then each ingredient caught that the recipe
+// does not ask for, in the order of its first catch. The catches' order does
+// not matter otherwise.
+std::vector<AccountEntry> RoundAccount(const std::vector<std::string>& recipe, const std::vector<std::string>& caught);
+
+// How an entry stands: as asked, short of it, or beyond it (an ingredient the
+// recipe does not ask for is always beyond it).
+enum class Standing
+{
+    MATCHED,
+    MISSING,
+    EXTRA
+};
+Standing StandingOf(const AccountEntry& entry);
+
+// The judgement: the round is won exactly when every entry of its account is
+// matched, so that the catches, as a multiset of names, are the recipe's.
+bool IsWon(const std::vector<AccountEntry>& account);
 
 // Where the icon of the n-th catch (from 1) lies; no place beyond the last.
 struct IconSlot

@@ -1,12 +1,20 @@
 #include "support/GameFixture.h"
 
+#include "content/RecipeCatalogue.h"
 #include "content/SceneActors.h"
+#include "gameplay/AccountLayout.h"
+#include "gameplay/RoundRules.h"
 
 #include <allegro5/allegro.h>
+#include <allegro5/allegro_font.h>
 
 #include <algorithm>
+#include <map>
 #include <ostream>
+#include <set>
 #include <string>
+#include <tuple>
+#include <utility>
 #include <vector>
 
 // The end of a round, its judgement, and the new game after it. The rounds are
@@ -117,6 +125,167 @@ TEST_P(RoundEnd, IsJudgedWhenTheClockReachesZero)
 
 INSTANTIATE_TEST_SUITE_P(Catches, RoundEnd, ::testing::ValuesIn(JUDGEMENTS),
                          [](const ::testing::TestParamInfo<Judgement>& info) { return info.param.name; });
+
+TEST_F(GameTest, TheResultOfALostRoundShowsEachIngredientWithItsCount)
+{
+    using RoundRules::Standing;
+    // The hard round of srand(1): its last egg missed, its first potato caught
+    // twice, and the first extra that the recipe does not ask for caught once.
+    m_probe->EnterRound(2, 1);
+    m_probe->FinishGetReady();
+    std::vector<int> catches = m_probe->Recipe();
+    const std::vector<std::string> recipe = m_probe->Names(catches);
+    ASSERT_EQ(recipe, RecipeCatalogue()[7].ingredients) << "not the round this test was written for";
+    const std::vector<int> spawned = m_probe->Spawned();
+    const auto extra = std::find_if(spawned.begin(), spawned.end(), [&](int id) {
+        return std::count(recipe.begin(), recipe.end(), m_probe->GetActor(id)->GetName()) == 0;
+    });
+    ASSERT_NE(extra, spawned.end());
+    const std::string extraName = m_probe->GetActor(*extra)->GetName();
+    catches.erase(catches.begin() + (std::find(recipe.rbegin(), recipe.rend(), "Ovo").base() - recipe.begin() - 1));
+    catches.push_back(catches.front());
+    catches.push_back(*extra);
+    m_probe->ParkAllIngredients(static_cast<int>(spawned.size()) + 1);
+    for (int id : catches)
+    {
+        m_probe->CatchById(id);
+    }
+    m_probe->SetClock(0, 1);
+    m_probe->StepTick();
+    ASSERT_EQ(m_probe->State(), ROUND_OVER);
+    StepAndCapture();
+    EXPECT_EQ(ResultTextMismatch("Perdeu!"), 0);
+
+    struct Entry
+    {
+        std::string name;
+        const char* count;
+        Standing standing;
+    };
+    const Entry entries[] = {
+        {"Batata", "6/5", Standing::EXTRA}, {"Azeite", "2/2", Standing::MATCHED}, {"Cebola", "2/2", Standing::MATCHED},
+        {"Alho", "2/2", Standing::MATCHED}, {"Ovo", "2/3", Standing::MISSING},    {extraName, "+1", Standing::EXTRA},
+    };
+    const int count = static_cast<int>(std::size(entries));
+    const AccountLayout::Layout layout = AccountLayout::LayOut(count);
+    ASSERT_EQ(static_cast<int>(layout.cells.size()), count);
+    const Rgba panel = FixtureArt::GAME_OVER;
+    using Colour = std::tuple<int, int, int>;
+    auto colourOf = [](Rgba c) { return Colour{c.r, c.g, c.b}; };
+    // Where each count is written: beside its picture, centred on its height.
+    ALLEGRO_FONT* font = al_load_font("Assets/Fonts/orangeJuice.ttf", AccountLayout::COUNT_FONT_SIZE, 0);
+    ASSERT_NE(font, nullptr);
+    const float countTop = (AccountLayout::CELL_HEIGHT - al_get_font_line_height(font)) / 2.0f;
+    const int countLeft = AccountLayout::PICTURE_SIZE + AccountLayout::COUNT_GAP;
+    // Room for the widest count a round can make.
+    EXPECT_LE(al_get_text_width(font, "31/5"), AccountLayout::COUNT_WIDTH);
+
+    std::vector<Colour> countColours;
+    std::map<Standing, std::set<std::pair<int, int>>> badges; // where each kind of badge shows its colour
+    al_lock_bitmap(m_capture, ALLEGRO_PIXEL_FORMAT_ANY, ALLEGRO_LOCK_READONLY);
+    for (int i = 0; i < count; ++i)
+    {
+        SCOPED_TRACE(entries[i].name);
+        const AccountLayout::Cell cell = layout.cells[i];
+        // The picture, away from the corner that a badge covers.
+        EXPECT_EQ(PixelAt(m_capture, cell.x + 22, cell.y + 22),
+                  FixtureArt::Ingredient(FixtureArt::CatalogueIndex(entries[i].name)));
+        // The count's colour: the one most of its ink has.
+        std::map<Colour, int> ink;
+        for (int y = cell.y - 2; y < cell.y + AccountLayout::CELL_HEIGHT + 2; ++y)
+        {
+            for (int x = cell.x + countLeft; x < cell.x + AccountLayout::CELL_WIDTH; ++x)
+            {
+                const Rgba pixel = PixelAt(m_capture, x, y);
+                ink[colourOf(pixel)] += pixel == panel ? 0 : 1;
+            }
+        }
+        countColours.push_back(
+            std::max_element(ink.begin(), ink.end(), [](auto& a, auto& b) { return a.second < b.second; })->first);
+        // A badge on the picture's top-left corner, for what stands out only.
+        int panelBesidePicture = 0;
+        for (int y = cell.y - 4; y < cell.y + 10; ++y)
+        {
+            for (int x = cell.x - 8; x < cell.x; ++x)
+            {
+                panelBesidePicture += PixelAt(m_capture, x, y) == panel ? 1 : 0;
+            }
+        }
+        if (entries[i].standing == Standing::MATCHED)
+        {
+            EXPECT_EQ(panelBesidePicture, 8 * 14);
+            continue;
+        }
+        EXPECT_LT(panelBesidePicture, 8 * 14 / 2);
+        std::set<std::pair<int, int>>& badge = badges[entries[i].standing];
+        badge.clear();
+        for (int dy = -8; dy < 15; ++dy)
+        {
+            for (int dx = -8; dx < 15; ++dx)
+            {
+                if (colourOf(PixelAt(m_capture, cell.x + dx, cell.y + dy)) == countColours.back())
+                {
+                    badge.insert({dx, dy});
+                }
+            }
+        }
+    }
+    al_unlock_bitmap(m_capture);
+
+    // Matched counts share one colour; missing and extra ones each another.
+    std::map<Standing, std::set<Colour>> colours;
+    for (int i = 0; i < count; ++i)
+    {
+        colours[entries[i].standing].insert(countColours[i]);
+    }
+    for (const auto& [standing, shades] : colours)
+    {
+        EXPECT_EQ(shades.size(), 1u) << "standing " << static_cast<int>(standing);
+    }
+    EXPECT_EQ((std::set<Colour>{*colours[Standing::MATCHED].begin(), *colours[Standing::MISSING].begin(),
+                                *colours[Standing::EXTRA].begin()})
+                  .size(),
+              3u);
+    // Without colour the two badges still differ: their signs have other shapes.
+    std::vector<std::pair<int, int>> differing;
+    std::set_symmetric_difference(badges[Standing::MISSING].begin(), badges[Standing::MISSING].end(),
+                                  badges[Standing::EXTRA].begin(), badges[Standing::EXTRA].end(),
+                                  std::back_inserter(differing));
+    EXPECT_GT(badges[Standing::MISSING].size(), 40u);
+    EXPECT_GT(differing.size(), 10u);
+
+    // Each count's text, compared with the same text written where it belongs.
+    ALLEGRO_BITMAP* expected = al_create_bitmap(800, 600);
+    ALLEGRO_BITMAP* previousTarget = al_get_target_bitmap();
+    al_set_target_bitmap(expected);
+    al_clear_to_color(al_map_rgba(panel.r, panel.g, panel.b, panel.a));
+    for (int i = 0; i < count; ++i)
+    {
+        const auto [r, g, b] = countColours[i];
+        al_draw_text(font, al_map_rgb(r, g, b), layout.cells[i].x + countLeft, layout.cells[i].y + countTop, 0,
+                     entries[i].count);
+    }
+    al_set_target_bitmap(previousTarget);
+    al_lock_bitmap(expected, ALLEGRO_PIXEL_FORMAT_ANY, ALLEGRO_LOCK_READONLY);
+    al_lock_bitmap(m_capture, ALLEGRO_PIXEL_FORMAT_ANY, ALLEGRO_LOCK_READONLY);
+    for (int i = 0; i < count; ++i)
+    {
+        const AccountLayout::Cell cell = layout.cells[i];
+        int mismatches = 0;
+        for (int y = cell.y - 2; y < cell.y + AccountLayout::CELL_HEIGHT + 2; ++y)
+        {
+            for (int x = cell.x + countLeft; x < cell.x + AccountLayout::CELL_WIDTH; ++x)
+            {
+                mismatches += PixelAt(expected, x, y) == PixelAt(m_capture, x, y) ? 0 : 1;
+            }
+        }
+        EXPECT_EQ(mismatches, 0) << entries[i].name << " should read " << entries[i].count;
+    }
+    al_unlock_bitmap(m_capture);
+    al_unlock_bitmap(expected);
+    al_destroy_bitmap(expected);
+    al_destroy_font(font);
+}
 
 TEST_F(GameTest, ANewGameRebuildsTheSceneAndKeepsTheMusicAsThePlayerLeftIt)
 {

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <initializer_list>
+#include <ostream>
 #include <string>
 #include <utility>
 #include <vector>
@@ -117,31 +120,93 @@ TEST(RoundClock, TheRoundEndsAtZeroOrAfterThirtyCatches)
     EXPECT_TRUE(RoundHasEnded({0, 30}, 31));
 }
 
-TEST(Judgement, CatchesMustBeTheRecipeCountedByName)
+namespace RoundRules
+{
+void PrintTo(const AccountEntry& entry, std::ostream* out)
+{
+    *out << entry.name << " " << entry.caught << "/" << entry.asked;
+}
+}
+
+TEST(Judgement, TheAccountCountsByNameAndTheRoundIsWonWhenItBalances)
 {
     using Names = std::vector<std::string>;
+    auto times = [](int n, const std::string& name) { return Names(static_cast<std::size_t>(n), name); };
+    auto join = [](std::initializer_list<Names> parts) {
+        Names all;
+        for (const Names& part : parts)
+        {
+            all.insert(all.end(), part.begin(), part.end());
+        }
+        return all;
+    };
     const Names recipe = {"Batata", "Azeite", "Batata", "Ovo"};
     struct Case
     {
         const char* what;
+        Names recipe;
         Names caught;
+        std::vector<AccountEntry> account;
         bool won;
     };
     const Case cases[] = {
-        {"in the recipe's order", {"Batata", "Azeite", "Batata", "Ovo"}, true},
-        {"in reverse order", {"Ovo", "Batata", "Azeite", "Batata"}, true},
-        {"nothing", {}, false},
-        {"one short", {"Batata", "Azeite", "Batata"}, false},
-        {"one too many", {"Batata", "Azeite", "Batata", "Ovo", "Ovo"}, false},
-        {"one name too often, another too rarely", {"Batata", "Batata", "Batata", "Ovo"}, false},
-        {"a name not in the recipe", {"Batata", "Azeite", "Batata", "Tomate"}, false},
-        {"names are exact", {"batata", "Azeite", "Batata", "Ovo"}, false},
+        {"exact, in the recipe's order", recipe, recipe, {{"Batata", 2, 2}, {"Azeite", 1, 1}, {"Ovo", 1, 1}}, true},
+        {"exact, in reverse order",
+         recipe,
+         {"Ovo", "Batata", "Azeite", "Batata"},
+         {{"Batata", 2, 2}, {"Azeite", 1, 1}, {"Ovo", 1, 1}},
+         true},
+        {"nothing caught", recipe, {}, {{"Batata", 2, 0}, {"Azeite", 1, 0}, {"Ovo", 1, 0}}, false},
+        {"one missing",
+         recipe,
+         {"Batata", "Azeite", "Batata"},
+         {{"Batata", 2, 2}, {"Azeite", 1, 1}, {"Ovo", 1, 0}},
+         false},
+        {"one too many of a recipe ingredient",
+         recipe,
+         {"Ovo", "Batata", "Azeite", "Batata", "Ovo"},
+         {{"Batata", 2, 2}, {"Azeite", 1, 1}, {"Ovo", 1, 2}},
+         false},
+        {"an extra the recipe does not ask for",
+         recipe,
+         {"Batata", "Tomate", "Azeite", "Batata", "Ovo"},
+         {{"Batata", 2, 2}, {"Azeite", 1, 1}, {"Ovo", 1, 1}, {"Tomate", 0, 1}},
+         false},
+        {"one missing and one extra: as many catches as asked",
+         recipe,
+         {"Batata", "Azeite", "Batata", "Tomate"},
+         {{"Batata", 2, 2}, {"Azeite", 1, 1}, {"Ovo", 1, 0}, {"Tomate", 0, 1}},
+         false},
+        {"one too often, another too rarely",
+         recipe,
+         {"Batata", "Batata", "Batata", "Ovo"},
+         {{"Batata", 2, 3}, {"Azeite", 1, 0}, {"Ovo", 1, 1}},
+         false},
+        {"names are exact",
+         recipe,
+         {"batata", "Azeite", "Batata", "Ovo"},
+         {{"Batata", 2, 1}, {"Azeite", 1, 1}, {"Ovo", 1, 1}, {"batata", 0, 1}},
+         false},
+        {"31 catches, extras in the order of their first catch",
+         recipe,
+         join({{"Pao"}, times(20, "Batata"), {"Tomate", "Pao"}, times(4, "Tomate"), {"Ovo"}, times(3, "Pao")}),
+         {{"Batata", 2, 20}, {"Azeite", 1, 0}, {"Ovo", 1, 1}, {"Pao", 0, 5}, {"Tomate", 0, 5}},
+         false},
+        {"no recipe and nothing caught", {}, {}, {}, true},
     };
     for (const Case& c : cases)
     {
-        EXPECT_EQ(CatchesMatchRecipe(recipe, c.caught), c.won) << c.what;
+        SCOPED_TRACE(c.what);
+        const std::vector<AccountEntry> account = RoundAccount(c.recipe, c.caught);
+        EXPECT_EQ(account, c.account);
+        EXPECT_EQ(IsWon(account), c.won);
+        // The judgement as first stated: the same names, each as often.
+        Names recipeSorted = c.recipe;
+        Names caughtSorted = c.caught;
+        std::sort(recipeSorted.begin(), recipeSorted.end());
+        std::sort(caughtSorted.begin(), caughtSorted.end());
+        EXPECT_EQ(recipeSorted == caughtSorted, c.won);
     }
-    EXPECT_TRUE(CatchesMatchRecipe({}, {}));
 }
 
 TEST(SpawnColumns, KeepTheWholePictureOnScreenAndWithinReach)

@@ -359,6 +359,14 @@ void GameProbe::CatchById(int id)
     Step();
 }
 
+int GameProbe::SpawnExtra(const std::string& name)
+{
+    const std::size_t before = Spawned().size();
+    game.SpawnIngredient(name, false);
+    const std::vector<int> spawned = Spawned();
+    return spawned.size() > before ? spawned.back() : 0;
+}
+
 bool GameProbe::IsRoundWon() const
 {
     return game.IsRoundWon();

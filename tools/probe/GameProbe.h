@@ -107,6 +107,9 @@ public:
     void ParkAllIngredients(int nextRelease);
     // Catches the ingredient: places it on the cook and runs one frame.
     void CatchById(int id);
+    // Spawns one more ingredient of that catalogue name outside the recipe, as
+    // the round's random extras are, hidden; its id, or 0 for an unknown name.
+    int SpawnExtra(const std::string& name);
 
     // The game's private operations, where a test needs them directly.
     bool IsRoundWon() const;

@@ -1,17 +1,22 @@
 // Plays the game headless with scripted input and saves what each screen shows.
 // Usage: fornalina-screenshots OUTPUT_FOLDER [all | clock]
-// Without "all" only the README's two pictures are written: menu and round.
-// "clock" writes the running round at every reading of its clock, 1:00 to
-// 0:00, before any ingredient falls (clock-1-00.png ... clock-0-00.png): the
-// browser test reads the page's clock against them.
+// Without "all" only the README's pictures are written: menu, round and three
+// result screens. "clock" writes the running round at every reading of its
+// clock, 1:00 to 0:00, before any ingredient falls (clock-1-00.png ...
+// clock-0-00.png): the browser test reads the page's clock against them.
 
 #include "GameProbe.h"
+#include "content/IngredientCatalogue.h"
+#include "content/RecipeCatalogue.h"
 #include "content/SceneActors.h"
 
 #include <allegro5/allegro.h>
 #include <allegro5/allegro_image.h>
 
+#include <algorithm>
 #include <cstdio>
+#include <cstdlib>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -20,10 +25,11 @@ namespace
 class Camera
 {
 public:
-    Camera(GameProbe& probe, std::string folder, bool everyScreen)
+    // keep: whether a shot of that name is saved; the pass runs either way.
+    Camera(GameProbe& probe, std::string folder, std::function<bool(const std::string&)> keep)
         : m_probe(probe)
         , m_folder(std::move(folder))
-        , m_everyScreen(everyScreen)
+        , m_keep(std::move(keep))
         , m_frame(al_create_bitmap(800, 600))
     {
     }
@@ -31,6 +37,8 @@ public:
     {
         al_destroy_bitmap(m_frame);
     }
+    Camera(const Camera&) = delete;
+    Camera& operator=(const Camera&) = delete;
 
     // Runs one pass with its drawing caught in a bitmap, and saves it.
     bool Shoot(const std::string& name)
@@ -39,7 +47,7 @@ public:
         al_set_target_bitmap(m_frame);
         m_probe.Step();
         al_set_target_bitmap(backBuffer);
-        if (!m_everyScreen && name != "menu" && name != "round")
+        if (!m_keep(name))
         {
             return true;
         }
@@ -56,7 +64,7 @@ public:
 private:
     GameProbe& m_probe;
     std::string m_folder;
-    bool m_everyScreen;
+    std::function<bool(const std::string&)> m_keep;
     ALLEGRO_BITMAP* m_frame;
 };
 
@@ -91,6 +99,79 @@ void PlaySeconds(GameProbe& probe, int seconds)
         }
     }
 }
+
+// From the title menu into the get-ready count of that recipe of the catalogue
+// (0–8): the recipe is the first random draw of its difficulty, so the seed is
+// the first one whose draw picks it. False when none of the first hundred does.
+bool EnterRecipe(GameProbe& probe, int recipe)
+{
+    const int difficulty = recipe / 3;
+    for (unsigned seed = 1; seed <= 100; ++seed)
+    {
+        std::srand(seed);
+        if (std::rand() % 3 == recipe % 3)
+        {
+            probe.EnterRound(difficulty, seed);
+            return probe.Names(probe.Recipe()) == RecipeCatalogue()[recipe].ingredients;
+        }
+    }
+    return false;
+}
+
+// The ids of a round's recipe actors, without the last one of that name.
+std::vector<int> RecipeWithoutOne(const GameProbe& probe, const std::string& name)
+{
+    std::vector<int> ids = probe.Recipe();
+    const std::vector<std::string> names = probe.Names(ids);
+    const auto last = std::find(names.rbegin(), names.rend(), name);
+    if (last != names.rend())
+    {
+        ids.erase(ids.begin() + (names.rend() - last - 1));
+    }
+    return ids;
+}
+
+// The result screen of one round of that recipe in a game of its own: the
+// catches are made, then the clock runs out (unless the catches ended the
+// round), and the result's frame is saved.
+bool ShootResult(const std::string& folder, const std::string& name, int recipe,
+                 const std::function<std::vector<int>(GameProbe&)>& catches)
+{
+    Game game;
+    GameProbe probe(game);
+    if (!probe.Start())
+    {
+        return false;
+    }
+    bool ok = EnterRecipe(probe, recipe);
+    if (ok)
+    {
+        probe.FinishGetReady();
+        const std::vector<int> ids = catches(probe);
+        probe.ParkAllIngredients(static_cast<int>(probe.Spawned().size()) + 1);
+        for (int id : ids)
+        {
+            if (probe.State() == PLAYING)
+            {
+                probe.CatchById(id);
+            }
+        }
+        if (probe.State() == PLAYING)
+        {
+            probe.SetClock(0, 1);
+            probe.StepTick();
+        }
+        Camera camera(probe, folder, [](const std::string&) { return true; });
+        ok = probe.State() == ROUND_OVER && camera.Shoot(name);
+    }
+    else
+    {
+        std::fprintf(stderr, "could not start a round of recipe %d for %s\n", recipe, name.c_str());
+    }
+    probe.Close();
+    probe.Step();
+    return ok;
+}
 }
 
 // Plays through the screens, saving each; false when one could not be saved.
@@ -102,7 +183,7 @@ bool ShootScreens(const std::string& folder, bool all)
     {
         return false;
     }
-    Camera camera(probe, folder, all);
+    Camera camera(probe, folder, [all](const std::string& name) { return all || name == "menu" || name == "round"; });
     bool ok = true;
 
     if (all)
@@ -150,7 +231,7 @@ bool ShootClock(const std::string& folder)
     {
         return false;
     }
-    Camera camera(probe, folder, true);
+    Camera camera(probe, folder, [](const std::string&) { return true; });
     probe.EnterRound(0);
     probe.FinishGetReady();
     bool ok = true;
@@ -166,6 +247,52 @@ bool ShootClock(const std::string& folder)
     return ok;
 }
 
+// The result screens the README shows: a lost round, the largest account and
+// the smallest one; with all, a won round too.
+bool ShootResults(const std::string& folder, bool all)
+{
+    bool ok = true;
+    // A medium round: one garlic missed, the first chicken caught twice, and
+    // the first random extra that is not in the recipe caught too.
+    ok &= ShootResult(folder, "result-lost", 4, [](GameProbe& probe) {
+        std::vector<int> ids = RecipeWithoutOne(probe, "Alho");
+        ids.push_back(ids.front());
+        const std::vector<std::string> recipe = probe.Names(probe.Recipe());
+        for (int id : probe.Spawned())
+        {
+            if (std::find(recipe.begin(), recipe.end(), probe.GetActor(id)->GetName()) == recipe.end())
+            {
+                ids.push_back(id);
+                break;
+            }
+        }
+        return ids;
+    });
+    // The largest hard recipe, one egg missed and one potato too many, with
+    // every other ingredient of the catalogue caught once: 21 entries.
+    ok &= ShootResult(folder, "result-largest", 7, [](GameProbe& probe) {
+        std::vector<int> ids = RecipeWithoutOne(probe, "Ovo");
+        const std::vector<std::string> recipe = probe.Names(probe.Recipe());
+        ids.push_back(ids.front());
+        for (const Ingredient& ingredient : IngredientCatalogue())
+        {
+            if (std::find(recipe.begin(), recipe.end(), ingredient.name) == recipe.end())
+            {
+                ids.push_back(probe.SpawnExtra(ingredient.name));
+            }
+        }
+        return ids;
+    });
+    // The smallest easy recipe and nothing caught.
+    ok &= ShootResult(folder, "result-empty", 2, [](GameProbe&) { return std::vector<int>(); });
+    if (all)
+    {
+        // The hard recipe with the most ingredients to show, caught exactly.
+        ok &= ShootResult(folder, "result-won", 8, [](GameProbe& probe) { return probe.Recipe(); });
+    }
+    return ok;
+}
+
 int main(int argc, char** argv)
 {
     const std::string mode = argc > 2 ? argv[2] : "";
@@ -174,7 +301,8 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "usage: %s OUTPUT_FOLDER [all | clock]\n", argv[0]);
         return 2;
     }
-    const bool ok = mode == "clock" ? ShootClock(argv[1]) : ShootScreens(argv[1], mode == "all");
+    const bool all = mode == "all";
+    const bool ok = mode == "clock" ? ShootClock(argv[1]) : ShootScreens(argv[1], all) && ShootResults(argv[1], all);
     // The game is gone; the library goes as the game's own exit has it, or the
     // audio device left open aborts the process.
     al_uninstall_system();
