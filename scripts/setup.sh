@@ -2,11 +2,13 @@
 # Installs, from the distribution's packages (Debian or Ubuntu), what building
 # and playing need; with --tests also what the tests need (the validators of
 # the desktop entry, metainfo and manual page among them), with --package what
-# building and checking the Debian package needs. What is already there counts,
-# wherever it came from: commands on PATH and pkg-config modules are looked for
-# first. Quiet when nothing is missing. Where it cannot install (no apt-get, or
-# neither root nor sudo), it names what is missing, prints the one command that
-# installs it, and fails.
+# building and checking the Debian package needs, with --web what building the
+# browser build's libraries and checking its page need (Emscripten, Node and
+# npm, Chromium, xz and patch for the release tarballs). What is already there
+# counts, wherever it came from: commands on PATH and pkg-config modules are
+# looked for first. Quiet when nothing is missing. Where it cannot install (no
+# apt-get, or neither root nor sudo), it names what is missing, prints the one
+# command that installs it, and fails.
 set -euo pipefail
 
 missing=()
@@ -49,8 +51,16 @@ for option in "$@"; do
         need file has_command file
         need lintian has_command lintian
         ;;
+    --web)
+        need emscripten has_command emcc
+        need nodejs has_command node
+        need npm has_command npm
+        need chromium has_command chromium
+        need xz-utils has_command xz
+        need patch has_command patch
+        ;;
     *)
-        echo "usage: $0 [--tests] [--package]" >&2
+        echo "usage: $0 [--tests] [--package] [--web]" >&2
         exit 2
         ;;
     esac

@@ -27,8 +27,7 @@ export NODE_PATH=/usr/share/nodejs
 werror=OFF
 [[ "${CI:-}" == "true" ]] && werror=ON
 emcmake cmake -S . -B build-web -DCMAKE_BUILD_TYPE=Release -DFORNALINA_WEB_PREFIX="$prefix" \
-    -DFORNALINA_WERROR="$werror" \
-    -DCMAKE_CROSSCOMPILING_EMULATOR="/usr/bin/node;--no-experimental-fetch" > /dev/null
+    -DFORNALINA_WERROR="$werror" > /dev/null
 cmake --build build-web --parallel "$(nproc)"
 echo "The site: $(pwd)/build-web/site/"
 
