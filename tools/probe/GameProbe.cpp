@@ -148,6 +148,12 @@ void GameProbe::Step()
     game.Step();
 }
 
+void GameProbe::StepAsRun()
+{
+    m_roundTime += m_passDuration;
+    game.Step();
+}
+
 void GameProbe::StepChar(int keycode)
 {
     Char(keycode);
