@@ -75,10 +75,14 @@ void Game::HandleEvent(const ALLEGRO_EVENT& event)
     {
     case PLAYING:
         // Ticks count in this state only: every other screen stops the clock. A
-        // tick of the timer's run before the round started is not the round's.
+        // tick of the timer's run before the round started is not the round's,
+        // and a late one stands for time in which the game could not run.
         if (event.type == ALLEGRO_EVENT_TIMER && event.any.timestamp >= m_roundStartTime)
         {
-            Tick();
+            if (!RoundRules::TickIsLate(event.timer.error, event.any.timestamp, al_get_time()))
+            {
+                Tick();
+            }
         }
         else if (key == ALLEGRO_KEY_LEFT || key == ALLEGRO_KEY_RIGHT)
         {
@@ -175,7 +179,12 @@ void Game::ToggleSound()
 
 void Game::ToggleFullscreen()
 {
+    // The switch can hold the loop for up to a second. The round's timer waits
+    // meanwhile and then goes on where it stood, so a switch neither costs the
+    // player round time nor gives any.
+    al_stop_timer(m_timer);
     m_fullscreen = Platform::SetFullscreen(m_display, !m_fullscreen);
+    al_resume_timer(m_timer);
     Platform::RememberFullscreen(m_fullscreen);
 }
 

@@ -54,6 +54,14 @@ Clock ClockAfterTick(Clock clock);
 // The round is over at 0:00, or after more catches than there are icon places.
 bool RoundHasEnded(Clock clock, int catches);
 
+// A timer tick later than this (seconds) does not count.
+constexpr double LATE_TICK = 0.5;
+// True when a tick comes too late to count: made `error` seconds after it was
+// due (the timer makes up ticks missed while the process was stopped), or
+// handled at `handledAt` long after its `timestamp` (the loop was held up).
+// Time in which the game could not run is a pause, never the round's.
+bool TickIsLate(double error, double timestamp, double handledAt);
+
 // True when the catches, as a multiset of names, are the recipe's: the same
 // names, each as often; their order does not matter.
 bool CatchesMatchRecipe(const std::vector<std::string>& recipe, const std::vector<std::string>& caught);

@@ -41,6 +41,7 @@ public:
     void CharWith(int keycode, unsigned modifiers); // with ALLEGRO_KEYMOD_ALT and the like
     void KeyDown(int keycode);                      // ALLEGRO_EVENT_KEY_DOWN
     void Tick();                                    // ALLEGRO_EVENT_TIMER
+    void LateTick(double error);                    // the same, made that late (the timer catching up)
     void Close();                                   // ALLEGRO_EVENT_DISPLAY_CLOSE
     void Emit(ALLEGRO_EVENT_TYPE type);             // any other event without data
     // A gamepad's button pressed, and a stick's axis moved (-1 to 1).
