@@ -64,6 +64,9 @@ private:
     void MoveCook(int keycode);
     void ToggleSound();
     void ToggleFullscreen();
+    // The window is fullscreen or not, as it really is now (after a switch, or
+    // one the window manager made by itself): a change is remembered.
+    void FollowFullscreen(bool fullscreen);
     void StartRound();
     void RunTitleMenu();
 

@@ -23,6 +23,7 @@ void Game::HandleEvent(const ALLEGRO_EVENT& event)
     {
         // Every screen but the title menu is redrawn each frame at the new size.
         al_acknowledge_resize(m_display);
+        FollowFullscreen(Platform::IsFullscreen(m_display));
         return;
     }
     if (event.type == ALLEGRO_EVENT_JOYSTICK_CONFIGURATION)
@@ -183,9 +184,18 @@ void Game::ToggleFullscreen()
     // meanwhile and then goes on where it stood, so a switch neither costs the
     // player round time nor gives any.
     al_stop_timer(m_timer);
-    m_fullscreen = Platform::SetFullscreen(m_display, !m_fullscreen);
+    const bool fullscreen = Platform::SetFullscreen(m_display, !m_fullscreen);
     al_resume_timer(m_timer);
-    Platform::RememberFullscreen(m_fullscreen);
+    FollowFullscreen(fullscreen);
+}
+
+void Game::FollowFullscreen(bool fullscreen)
+{
+    if (fullscreen != m_fullscreen)
+    {
+        m_fullscreen = fullscreen;
+        Platform::RememberFullscreen(m_fullscreen);
+    }
 }
 
 void Game::RunTitleMenu()
@@ -207,6 +217,9 @@ void Game::RunTitleMenu()
         break;
     case MENU_TOGGLE_FULLSCREEN:
         ToggleFullscreen();
+        break;
+    case MENU_WINDOW_RESIZED:
+        FollowFullscreen(Platform::IsFullscreen(m_display));
         break;
     default:
         break;
