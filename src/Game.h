@@ -44,7 +44,9 @@ public:
     // What the process should exit with after Run: 0 after a normal quit, 1
     // when the game could not start.
     int ExitStatus() const;
-    // One pass of the main loop: handle every waiting event, then one frame.
+    // One pass of the main loop: handle every waiting event, then one frame. On
+    // a screen that waits for the player, with nothing new to draw, it first
+    // sleeps until an event comes.
     void Step();
 
 private:
@@ -55,8 +57,15 @@ private:
     bool InitAllegro();
     void Shutdown();
 
-    // The two halves of Step: every event already waiting, then one frame.
+    // A pass without the sleep: every event already waiting, then one frame.
+    void RunPass();
     void HandleWaitingEvents();
+    // The instructions, difficulty, recipe, pause and result screens wait for
+    // the player: each is drawn once, then again only when something changed
+    // (an event other than a tick, or a new state). The title menu waits in a
+    // loop of its own; a round and its get-ready count draw every frame.
+    bool ScreenWaitsForPlayer() const;
+    bool FrameIsOwed() const;
 
     // Events and keys by state (GameEvents.cpp).
     void HandleEvent(const ALLEGRO_EVENT& event);
@@ -117,6 +126,8 @@ private:
     void PresentFrame();
 
     int m_state = NOT_STARTED;
+    int m_drawnState = NOT_STARTED; // the state of the last frame drawn
+    bool m_frameOwed = true;        // something changed since: a key, the window, the focus
     int m_difficulty = 0;
     ALLEGRO_DISPLAY* m_display = nullptr;
     ALLEGRO_EVENT_QUEUE* m_eventQueue = nullptr;

@@ -15,13 +15,26 @@ int KeyOf(const ALLEGRO_EVENT& event, ALLEGRO_EVENT_TYPE type)
 {
     return event.type == type ? event.keyboard.keycode : 0;
 }
+
+// A key pressed, the window (uncovered, resized, the focus), a gamepad: after
+// any event but a tick or a key or button let go, what a screen shows may
+// have changed.
+bool MayChangeTheScreen(const ALLEGRO_EVENT& event)
+{
+    return event.type != ALLEGRO_EVENT_TIMER && event.type != ALLEGRO_EVENT_KEY_UP &&
+           event.type != ALLEGRO_EVENT_JOYSTICK_BUTTON_UP;
+}
 }
 
 void Game::HandleEvent(const ALLEGRO_EVENT& event)
 {
+    if (MayChangeTheScreen(event))
+    {
+        m_frameOwed = true;
+    }
     if (event.type == ALLEGRO_EVENT_DISPLAY_RESIZE && event.display.source == m_display)
     {
-        // Every screen but the title menu is redrawn each frame at the new size.
+        // Every screen but the title menu draws its next frame at the new size.
         al_acknowledge_resize(m_display);
         FollowFullscreen(Platform::IsFullscreen(m_display));
         return;
@@ -38,6 +51,13 @@ void Game::HandleEvent(const ALLEGRO_EVENT& event)
     if (event.type == ALLEGRO_EVENT_DISPLAY_CLOSE)
     {
         m_state = QUIT;
+        return;
+    }
+    if (event.type == ALLEGRO_EVENT_TIMER && ScreenWaitsForPlayer())
+    {
+        // Nothing is drawn while the screen waits, so a window destroyed by
+        // another program would go unnoticed: look once a tick.
+        Platform::CheckDisplay(m_display);
         return;
     }
     if (TogglesFullscreen(event))

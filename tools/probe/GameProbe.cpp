@@ -153,7 +153,12 @@ void GameProbe::Step()
         game.UpdateAndDraw();
         return;
     }
-    game.Step();
+    game.RunPass();
+}
+
+void GameProbe::ForceFrame()
+{
+    game.m_frameOwed = true;
 }
 
 void GameProbe::StepAsRun()

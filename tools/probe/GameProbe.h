@@ -48,11 +48,16 @@ public:
     void PadButton(int button);
     void PadAxis(int stick, int axis, float position);
 
-    // One pass of the main loop. On the title menu the pass is run as if the
-    // queued events came while the menu waits (Step itself would drop them, as
-    // it drops whatever is queued before the menu shows): queue a choice first,
-    // or the menu waits for ever.
+    // One pass of the main loop that never sleeps on the queue: a screen that
+    // waits for the player handles what is queued and draws only when
+    // something changed, as it would once woken. On the title menu the pass is
+    // run as if the queued events came while the menu waits (Step itself would
+    // drop them, as it drops whatever is queued before the menu shows): queue a
+    // choice first, or the menu waits for ever.
     void Step();
+    // The next pass draws its screen even when nothing changed, for a test that
+    // captures a frame of its own.
+    void ForceFrame();
     // One pass exactly as Run makes it, for the benchmark: on a screen that
     // waits for the player it may sleep in the queue until an event comes.
     void StepAsRun();
