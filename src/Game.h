@@ -163,5 +163,6 @@ private:
     Gamepad::HeldDirection m_heldDirection; // left and right: the cook, the easy and hard levels
     Gamepad::HeldDirection m_heldVertical;  // up: the medium level
     double m_roundStartTime = 0.0;          // timer events older than this belong to the recipe screen
+    double m_switchingSeconds = 0.0;        // spent in fullscreen switches since the round's last tick
     int m_exitStatus = 0;
 };

@@ -100,7 +100,11 @@ void Game::HandleEvent(const ALLEGRO_EVENT& event)
         // and a late one stands for time in which the game could not run.
         if (event.type == ALLEGRO_EVENT_TIMER && event.any.timestamp >= m_roundStartTime)
         {
-            if (!RoundRules::TickIsLate(event.timer.error, event.any.timestamp, al_get_time()))
+            // A tick kept waiting by fullscreen switches is not late for it:
+            // the timer stood still while they ran.
+            const double handledAt = al_get_time() - m_switchingSeconds;
+            m_switchingSeconds = 0.0;
+            if (!RoundRules::TickIsLate(event.timer.error, event.any.timestamp, handledAt))
             {
                 Tick();
             }
@@ -173,6 +177,7 @@ void Game::StartRound()
     al_stop_timer(m_timer);
     al_start_timer(m_timer);
     m_roundStartTime = al_get_time();
+    m_switchingSeconds = 0.0;
 }
 
 void Game::MoveCook(int keycode)
@@ -204,7 +209,9 @@ void Game::ToggleFullscreen()
     // meanwhile and then goes on where it stood, so a switch neither costs the
     // player round time nor gives any.
     al_stop_timer(m_timer);
+    const double start = al_get_time();
     const bool fullscreen = Platform::SetFullscreen(m_display, !m_fullscreen);
+    m_switchingSeconds += al_get_time() - start;
     al_resume_timer(m_timer);
     FollowFullscreen(fullscreen);
 }

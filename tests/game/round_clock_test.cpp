@@ -134,6 +134,18 @@ TEST_F(GameTest, TicksTheTimerMadeUpAfterAStopCountOnceAtMost)
     EXPECT_EQ(m_probe->NextRelease(), 2);
 }
 
+TEST_F(GameTest, ATickKeptWaitingByAFullscreenSwitchStillCounts)
+{
+    // Without a window manager here, the switch holds the loop for about a
+    // second, while the round's timer stands still.
+    m_probe->EnterRound(0);
+    m_probe->FinishGetReady();
+    m_probe->Char(ALLEGRO_KEY_F11);
+    m_probe->Tick();
+    m_probe->Step();
+    EXPECT_EQ(m_probe->Seconds(), 59);
+}
+
 TEST_F(GameTest, TheFirstDigitOfTheCountShowsForAWholeSecond)
 {
     GoTo(SHOW_RECIPE);
