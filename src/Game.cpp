@@ -79,8 +79,32 @@ int Game::ExitStatus() const
 
 void Game::Step()
 {
+    if (ScreenWaitsForPlayer() && !FrameIsOwed())
+    {
+        // Nothing new to show: sleep until something happens. The timer's
+        // ticks wake the loop once a second.
+        ALLEGRO_EVENT event;
+        al_wait_for_event(m_eventQueue, &event);
+        HandleEvent(event);
+    }
+    RunPass();
+}
+
+void Game::RunPass()
+{
     HandleWaitingEvents();
     UpdateAndDraw();
+}
+
+bool Game::ScreenWaitsForPlayer() const
+{
+    return m_state == INSTRUCTIONS || m_state == CHOOSE_DIFFICULTY || m_state == SHOW_RECIPE || m_state == PAUSED ||
+           m_state == ROUND_OVER;
+}
+
+bool Game::FrameIsOwed() const
+{
+    return m_frameOwed || m_state != m_drawnState;
 }
 
 void Game::HandleWaitingEvents()

@@ -46,7 +46,9 @@ public:
     // What the process should exit with after Run: 0 after a normal quit, 1
     // when the game could not start.
     int ExitStatus() const;
-    // One pass of the main loop: handle every waiting event, then one frame.
+    // One pass of the main loop: handle every waiting event, then one frame. On
+    // a screen that waits for the player, with nothing new to draw, it first
+    // sleeps until an event comes.
     void Step();
 
 private:
@@ -57,8 +59,15 @@ private:
     bool InitAllegro();
     void Shutdown();
 
-    // The two halves of Step: every event already waiting, then one frame.
+    // A pass without the sleep: every event already waiting, then one frame.
+    void RunPass();
     void HandleWaitingEvents();
+    // The instructions, difficulty, recipe, pause and result screens wait for
+    // the player: each is drawn once, then again only when something changed
+    // (an event other than a tick, or a new state). The title menu waits in a
+    // loop of its own; a round and its get-ready count draw every frame.
+    bool ScreenWaitsForPlayer() const;
+    bool FrameIsOwed() const;
 
     // Events and keys by state (GameEvents.cpp).
     void HandleEvent(const ALLEGRO_EVENT& event);
@@ -66,6 +75,9 @@ private:
     void MoveCook(int keycode);
     void ToggleSound();
     void ToggleFullscreen();
+    // The window is fullscreen or not, as it really is now (after a switch, or
+    // one the window manager made by itself): a change is remembered.
+    void FollowFullscreen(bool fullscreen);
     void StartRound();
     void RunTitleMenu();
 
@@ -121,6 +133,8 @@ private:
     void PresentFrame();
 
     int m_state = NOT_STARTED;
+    int m_drawnState = NOT_STARTED; // the state of the last frame drawn
+    bool m_frameOwed = true;        // something changed since: a key, the window, the focus
     int m_difficulty = 0;
     ALLEGRO_DISPLAY* m_display = nullptr;
     ALLEGRO_EVENT_QUEUE* m_eventQueue = nullptr;
@@ -157,5 +171,6 @@ private:
     Gamepad::HeldDirection m_heldDirection; // left and right: the cook, the easy and hard levels
     Gamepad::HeldDirection m_heldVertical;  // up: the medium level
     double m_roundStartTime = 0.0;          // timer events older than this belong to the recipe screen
+    double m_switchingSeconds = 0.0;        // spent in fullscreen switches since the round's last tick
     int m_exitStatus = 0;
 };

@@ -15,14 +15,28 @@ int KeyOf(const ALLEGRO_EVENT& event, ALLEGRO_EVENT_TYPE type)
 {
     return event.type == type ? event.keyboard.keycode : 0;
 }
+
+// A key pressed, the window (uncovered, resized, the focus), a gamepad: after
+// any event but a tick or a key or button let go, what a screen shows may
+// have changed.
+bool MayChangeTheScreen(const ALLEGRO_EVENT& event)
+{
+    return event.type != ALLEGRO_EVENT_TIMER && event.type != ALLEGRO_EVENT_KEY_UP &&
+           event.type != ALLEGRO_EVENT_JOYSTICK_BUTTON_UP;
+}
 }
 
 void Game::HandleEvent(const ALLEGRO_EVENT& event)
 {
+    if (MayChangeTheScreen(event))
+    {
+        m_frameOwed = true;
+    }
     if (event.type == ALLEGRO_EVENT_DISPLAY_RESIZE && event.display.source == m_display)
     {
-        // Every screen but the title menu is redrawn each frame at the new size.
+        // Every screen but the title menu draws its next frame at the new size.
         al_acknowledge_resize(m_display);
+        FollowFullscreen(Platform::IsFullscreen(m_display));
         return;
     }
     if (event.type == ALLEGRO_EVENT_JOYSTICK_CONFIGURATION)
@@ -37,6 +51,13 @@ void Game::HandleEvent(const ALLEGRO_EVENT& event)
     if (event.type == ALLEGRO_EVENT_DISPLAY_CLOSE)
     {
         m_state = QUIT;
+        return;
+    }
+    if (event.type == ALLEGRO_EVENT_TIMER && ScreenWaitsForPlayer())
+    {
+        // Nothing is drawn while the screen waits, so a window destroyed by
+        // another program would go unnoticed: look once a tick.
+        Platform::CheckDisplay(m_display);
         return;
     }
     if (TogglesFullscreen(event))
@@ -75,10 +96,18 @@ void Game::HandleEvent(const ALLEGRO_EVENT& event)
     {
     case PLAYING:
         // Ticks count in this state only: every other screen stops the clock. A
-        // tick of the timer's run before the round started is not the round's.
+        // tick of the timer's run before the round started is not the round's,
+        // and a late one stands for time in which the game could not run.
         if (event.type == ALLEGRO_EVENT_TIMER && event.any.timestamp >= m_roundStartTime)
         {
-            Tick();
+            // A tick kept waiting by fullscreen switches is not late for it:
+            // the timer stood still while they ran.
+            const double handledAt = al_get_time() - m_switchingSeconds;
+            m_switchingSeconds = 0.0;
+            if (!RoundRules::TickIsLate(event.timer.error, event.any.timestamp, handledAt))
+            {
+                Tick();
+            }
         }
         else if (key == ALLEGRO_KEY_LEFT || key == ALLEGRO_KEY_RIGHT)
         {
@@ -148,6 +177,7 @@ void Game::StartRound()
     al_stop_timer(m_timer);
     al_start_timer(m_timer);
     m_roundStartTime = al_get_time();
+    m_switchingSeconds = 0.0;
 }
 
 void Game::MoveCook(int keycode)
@@ -175,8 +205,24 @@ void Game::ToggleSound()
 
 void Game::ToggleFullscreen()
 {
-    m_fullscreen = Platform::SetFullscreen(m_display, !m_fullscreen);
-    Platform::RememberFullscreen(m_fullscreen);
+    // The switch can hold the loop for up to a second. The round's timer waits
+    // meanwhile and then goes on where it stood, so a switch neither costs the
+    // player round time nor gives any.
+    al_stop_timer(m_timer);
+    const double start = al_get_time();
+    const bool fullscreen = Platform::SetFullscreen(m_display, !m_fullscreen);
+    m_switchingSeconds += al_get_time() - start;
+    al_resume_timer(m_timer);
+    FollowFullscreen(fullscreen);
+}
+
+void Game::FollowFullscreen(bool fullscreen)
+{
+    if (fullscreen != m_fullscreen)
+    {
+        m_fullscreen = fullscreen;
+        Platform::RememberFullscreen(m_fullscreen);
+    }
 }
 
 void Game::RunTitleMenu()
@@ -198,6 +244,9 @@ void Game::RunTitleMenu()
         break;
     case MENU_TOGGLE_FULLSCREEN:
         ToggleFullscreen();
+        break;
+    case MENU_WINDOW_RESIZED:
+        FollowFullscreen(Platform::IsFullscreen(m_display));
         break;
     default:
         break;

@@ -95,10 +95,10 @@ int TitleMenu::ChoiceFor(const ALLEGRO_EVENT& event)
     case ALLEGRO_EVENT_DISPLAY_CLOSE:
         return MENU_QUIT;
     case ALLEGRO_EVENT_DISPLAY_RESIZE:
-        // The menu is drawn once per Show: a new window size needs a new picture.
+        // A new window size needs a new picture, and may be the window
+        // manager's own switch to or from fullscreen, which the game follows.
         al_acknowledge_resize(event.display.source);
-        Draw();
-        return 0;
+        return MENU_WINDOW_RESIZED;
     case ALLEGRO_EVENT_DISPLAY_EXPOSE:
     case ALLEGRO_EVENT_DISPLAY_SWITCH_IN:
         // Without a compositor a window that was hidden comes back blank.

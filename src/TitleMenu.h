@@ -11,11 +11,12 @@
 // What the player chose on the title menu.
 enum MenuChoice : int
 {
-    MENU_QUIT = 1,             // ESCAPE, or the window closed
-    MENU_PLAY = 2,             // ENTER
-    MENU_INSTRUCTIONS = 3,     // I
-    MENU_TOGGLE_SOUND = 4,     // M
-    MENU_TOGGLE_FULLSCREEN = 5 // F11 or Alt+Enter
+    MENU_QUIT = 1,              // ESCAPE, or the window closed
+    MENU_PLAY = 2,              // ENTER
+    MENU_INSTRUCTIONS = 3,      // I
+    MENU_TOGGLE_SOUND = 4,      // M
+    MENU_TOGGLE_FULLSCREEN = 5, // F11 or Alt+Enter
+    MENU_WINDOW_RESIZED = 6     // not a choice: the window changed size, the menu is shown again
 };
 
 // The title menu: a scene of its own (the menu picture and a sound icon) with
@@ -34,8 +35,9 @@ public:
     // Draws the menu once, then waits for the player's choice.
     int Show(ALLEGRO_EVENT_QUEUE* queue);
     // Sleeps on the queue until ENTER, I, ESCAPE, M, F11 (or Alt+Enter), a
-    // gamepad's A or B, or a close arrives; every other event it takes is
-    // dropped, but the menu is drawn again when its window is resized,
+    // gamepad's A or B, or a close arrives, or the window is resized (the game
+    // looks at the window, then shows the menu again); every other event it
+    // takes is dropped, but the menu is drawn again when its window is
     // uncovered or regains the focus. ESCAPE repeated by a held key is dropped
     // too: it was pressed on the screen before.
     int WaitForChoice(ALLEGRO_EVENT_QUEUE* queue);

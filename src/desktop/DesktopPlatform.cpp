@@ -3,6 +3,7 @@
 #include "desktop/ConsoleText.h"
 #include "desktop/DisplayLoss.h"
 #include "desktop/Settings.h"
+#include "desktop/WindowState.h"
 #include "pictures/PicturePrefetch.h"
 
 namespace
@@ -66,10 +67,21 @@ int DisplayFlags(bool fullscreen)
 
 bool SetFullscreen(ALLEGRO_DISPLAY* display, bool on)
 {
-    // The window manager resizes the window; the resize event that follows
-    // fits the picture to its new size.
-    al_set_display_flag(display, ALLEGRO_FULLSCREEN_WINDOW, on);
-    return (al_get_display_flags(display) & ALLEGRO_FULLSCREEN_WINDOW) != 0;
+    if (WindowIsFullscreen(display) != on)
+    {
+        // The library asks the window manager to switch whenever its own flag
+        // changes, and that flag misses a switch the window manager made by
+        // itself: it is changed whichever way it stands. The window manager
+        // resizes the window; the resize event that follows fits the picture.
+        const bool flag = (al_get_display_flags(display) & ALLEGRO_FULLSCREEN_WINDOW) != 0;
+        al_set_display_flag(display, ALLEGRO_FULLSCREEN_WINDOW, !flag);
+    }
+    return WindowIsFullscreen(display);
+}
+
+bool IsFullscreen(ALLEGRO_DISPLAY* display)
+{
+    return WindowIsFullscreen(display);
 }
 
 std::unique_ptr<PicturePrefetch> PrefetchPictures([[maybe_unused]] const std::vector<std::string>& paths)

@@ -13,6 +13,12 @@ void Game::UpdateAndDraw()
     {
         m_updateClock.Stop(); // the round is not running: its time stands still
     }
+    if (ScreenWaitsForPlayer() && !FrameIsOwed())
+    {
+        return; // the screen shows what it showed
+    }
+    m_frameOwed = false;
+    m_drawnState = m_state;
     switch (m_state)
     {
     case PAUSED:

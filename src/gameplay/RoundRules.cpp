@@ -50,6 +50,11 @@ bool RoundHasEnded(Clock clock, int catches)
     return (clock.minutes == 0 && clock.seconds == 0) || catches > MOST_CATCHES;
 }
 
+bool TickIsLate(double error, double timestamp, double handledAt)
+{
+    return error > LATE_TICK || handledAt - timestamp > LATE_TICK;
+}
+
 bool operator==(const AccountEntry& a, const AccountEntry& b)
 {
     return a.name == b.name && a.asked == b.asked && a.caught == b.caught;

@@ -54,6 +54,14 @@ Clock ClockAfterTick(Clock clock);
 // The round is over at 0:00, or after more catches than there are icon places.
 bool RoundHasEnded(Clock clock, int catches);
 
+// A timer tick later than this (seconds) does not count.
+constexpr double LATE_TICK = 0.5;
+// True when a tick comes too late to count: made `error` seconds after it was
+// due (the timer makes up ticks missed while the process was stopped), or
+// handled at `handledAt` long after its `timestamp` (the loop was held up).
+// Time in which the game could not run is a pause, never the round's.
+bool TickIsLate(double error, double timestamp, double handledAt);
+
 // One ingredient of a round's account, counted by name (exact, case-sensitive).
 struct AccountEntry
 {

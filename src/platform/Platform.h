@@ -53,8 +53,12 @@ void CheckDisplay(ALLEGRO_DISPLAY* display);
 // resized (a page's canvas keeps its size, and the page scales it).
 int DisplayFlags(bool fullscreen);
 // Fullscreen on or off where the game switches it itself (a browser keeps F11
-// for its own); returns whether the display is fullscreen now.
+// for its own); returns whether the display really is fullscreen afterwards,
+// which a desktop without a window manager never makes it.
 bool SetFullscreen(ALLEGRO_DISPLAY* display, bool on);
+// Whether the display really is fullscreen now, however it became so (the
+// window manager's own keys too); false in a browser.
+bool IsFullscreen(ALLEGRO_DISPLAY* display);
 
 // The first screens' pictures decoded on a thread of their own while start-up
 // goes on, where threads may be used; nullptr where they are decoded in turn.

@@ -83,6 +83,11 @@ bool SetFullscreen(ALLEGRO_DISPLAY*, bool)
     return false; // F11 is the browser's: the page leaves it to the browser
 }
 
+bool IsFullscreen(ALLEGRO_DISPLAY*)
+{
+    return false; // the canvas keeps its size, whatever the browser shows
+}
+
 std::unique_ptr<PicturePrefetch> PrefetchPictures(const std::vector<std::string>&)
 {
     return nullptr; // no threads in the page: the pictures load in turn

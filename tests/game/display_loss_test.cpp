@@ -59,6 +59,7 @@ const Case CASES[] = {
     {"ServerDiesWhilePaused", GameScreen::Paused, Loss::ServerDies, "C"},
     {"WindowDestroyedOnTheMenu", GameScreen::Menu, Loss::WindowDestroyed, "C"},
     {"WindowDestroyedInARound", GameScreen::Round, Loss::WindowDestroyed, "C"},
+    {"WindowDestroyedWhilePaused", GameScreen::Paused, Loss::WindowDestroyed, "C"},
     {"ConnectionKilledOnTheMenu", GameScreen::Menu, Loss::ConnectionKilled, "C.UTF-8"},
     {"ConnectionKilledInARound", GameScreen::Round, Loss::ConnectionKilled, "C"},
 };
@@ -120,7 +121,8 @@ TEST_P(DisplayLoss, EndsTheGameAtOnceWithStatusOne)
         ASSERT_TRUE(window.KillClient());
         break;
     }
-    // The menu looks for its window once a second.
+    // A screen that waits for the player, drawing nothing, looks for its
+    // window once a second.
     ASSERT_TRUE(game.WaitForExit(3.0)) << "still running 3 s later";
     EXPECT_EQ(game.Signal(), 0);
     EXPECT_EQ(game.ExitStatus(), 1);

@@ -37,7 +37,7 @@ TEST_P(RecipeChoice, TakesTheFirstDrawAndSpawnsRecipeThenExtras)
         const int recipe = 3 * difficulty + std::rand() % 3;
         drawn.insert(recipe);
         std::srand(seed);
-        m_probe->StepChar(ALLEGRO_KEY_1 + difficulty);
+        m_probe->Char(ALLEGRO_KEY_1 + difficulty);
         StepAndCapture();
         EXPECT_EQ(Pixel(100, 300), FixtureArt::RecipeCard(recipe));
 

@@ -111,6 +111,41 @@ TEST_F(GameTest, TwoTicksInOnePassAtOneSecondLeftStopTheClockAtZero)
     EXPECT_EQ(m_probe->State(), ROUND_OVER);
 }
 
+TEST_F(GameTest, TicksTheTimerMadeUpAfterAStopCountOnceAtMost)
+{
+    // As after a process stopped for three seconds, then for thirty: the timer
+    // makes up the missed ticks at once, each as late as it was due.
+    m_probe->EnterRound(0);
+    for (double error : {2.3, 1.3})
+    {
+        m_probe->LateTick(error);
+    }
+    m_probe->Step();
+    EXPECT_EQ(m_probe->ReadyCount(), 3);
+    m_probe->FinishGetReady();
+    for (int missed = 29; missed >= 1; --missed)
+    {
+        m_probe->LateTick(missed + 0.3);
+    }
+    m_probe->LateTick(0.3);
+    m_probe->Step();
+    EXPECT_EQ(m_probe->Minutes(), 0);
+    EXPECT_EQ(m_probe->Seconds(), 59);
+    EXPECT_EQ(m_probe->NextRelease(), 2);
+}
+
+TEST_F(GameTest, ATickKeptWaitingByAFullscreenSwitchStillCounts)
+{
+    // Without a window manager here, the switch holds the loop for about a
+    // second, while the round's timer stands still.
+    m_probe->EnterRound(0);
+    m_probe->FinishGetReady();
+    m_probe->Char(ALLEGRO_KEY_F11);
+    m_probe->Tick();
+    m_probe->Step();
+    EXPECT_EQ(m_probe->Seconds(), 59);
+}
+
 TEST_F(GameTest, TheFirstDigitOfTheCountShowsForAWholeSecond)
 {
     GoTo(SHOW_RECIPE);

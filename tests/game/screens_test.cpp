@@ -4,12 +4,15 @@
 
 #include <allegro5/allegro.h>
 
+#include <chrono>
 #include <cstdlib>
+#include <thread>
 #include <tuple>
 #include <utility>
 #include <vector>
 
-// What every screen shares: the sound switch, its picture, and a stopped clock.
+// What every screen shares: the sound switch, its picture, and a stopped clock;
+// the screens that wait for the player draw only when something changes.
 
 namespace
 {
@@ -82,11 +85,12 @@ TEST_P(EveryScreen, MSwitchesTheMusicAndItsIcon)
 INSTANTIATE_TEST_SUITE_P(Screens, EveryScreen,
                          ::testing::Values(INSTRUCTIONS, CHOOSE_DIFFICULTY, SHOW_RECIPE, PLAYING, PAUSED, ROUND_OVER));
 
-class ScreensWithoutClock : public GameTest, public ::testing::WithParamInterface<int>
+// The screens that wait for the player, with the clock stopped.
+class WaitingScreens : public GameTest, public ::testing::WithParamInterface<int>
 {
 };
 
-TEST_P(ScreensWithoutClock, DropTimerEvents)
+TEST_P(WaitingScreens, DropTimerEvents)
 {
     GoTo(GetParam());
     const RoundSnapshot before = Snapshot(*m_probe);
@@ -98,7 +102,42 @@ TEST_P(ScreensWithoutClock, DropTimerEvents)
     EXPECT_EQ(m_probe->State(), GetParam());
 }
 
-INSTANTIATE_TEST_SUITE_P(Screens, ScreensWithoutClock,
+TEST_P(WaitingScreens, DrawOnlyWhenSomethingChangesAndSleepMeanwhile)
+{
+    const int state = GetParam();
+    std::srand(1);
+    const int recipe = std::rand() % 3;
+    std::srand(1);
+    GoTo(state);
+    m_probe->Step(); // the screen's first frame, when the pass that came here did not draw it
+    const int everyPixel = 800 * 600;
+    m_probe->Tick();
+    StepAndCapture();
+    EXPECT_EQ(CountPixels(0, 0, 800, 600, {1, 2, 3, 255}), everyPixel) << "drawn again for a tick";
+    StepAndCapture();
+    EXPECT_EQ(CountPixels(0, 0, 800, 600, {1, 2, 3, 255}), everyPixel) << "drawn again with nothing new";
+    m_probe->Emit(ALLEGRO_EVENT_DISPLAY_EXPOSE); // the window uncovered
+    StepAndCapture();
+    EXPECT_EQ(Pixel(100, 300), PictureOf(state, recipe));
+
+    // The game's own pass sleeps on the queue until something comes: here the
+    // music key, from another thread.
+    std::thread player([this, state] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(200));
+        state == ROUND_OVER ? m_probe->KeyDown(ALLEGRO_KEY_M) : m_probe->Char(ALLEGRO_KEY_M);
+    });
+    int passes = 0;
+    while (m_probe->SoundOn() && passes < 100)
+    {
+        m_probe->StepAsRun();
+        ++passes;
+    }
+    player.join();
+    EXPECT_FALSE(m_probe->SoundOn());
+    EXPECT_LE(passes, 3) << "passes ran while nothing happened";
+}
+
+INSTANTIATE_TEST_SUITE_P(Screens, WaitingScreens,
                          ::testing::Values(INSTRUCTIONS, CHOOSE_DIFFICULTY, SHOW_RECIPE, PAUSED, ROUND_OVER));
 
 TEST_F(GameTest, TheMenuIconShowsTheOneMusicSwitch)

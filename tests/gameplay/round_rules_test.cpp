@@ -120,6 +120,38 @@ TEST(RoundClock, TheRoundEndsAtZeroOrAfterThirtyCatches)
     EXPECT_TRUE(RoundHasEnded({0, 30}, 31));
 }
 
+TEST(RoundClock, LateTicksDoNotCountSoThatAStallIsAPause)
+{
+    struct Case
+    {
+        const char* what;
+        double error; // how late the timer made it
+        double timestamp;
+        double handledAt;
+        bool late;
+    };
+    const Case cases[] = {
+        {"on time, handled at once", 0.0, 10.0, 10.0, false},
+        {"a frame late, handled a frame later", 0.017, 10.0, 10.017, false},
+        {"made half a second late", 0.5, 10.0, 10.0, false},
+        {"made up by the timer after a stop", 0.6, 10.0, 10.0, true},
+        {"handled half a second after it was made", 0.0, 10.0, 10.5, false},
+        {"handled after the loop was held up", 0.0, 10.0, 10.6, true},
+    };
+    for (const Case& c : cases)
+    {
+        EXPECT_EQ(TickIsLate(c.error, c.timestamp, c.handledAt), c.late) << c.what;
+    }
+    // A process stopped for 30 s: its timer makes the 30 missed ticks at once,
+    // each as late as it was due, and only the last one counts.
+    int counted = 0;
+    for (int missed = 30; missed >= 1; --missed)
+    {
+        counted += TickIsLate(missed - 0.7, 40.0, 40.001) ? 0 : 1;
+    }
+    EXPECT_EQ(counted, 1);
+}
+
 namespace RoundRules
 {
 void PrintTo(const AccountEntry& entry, std::ostream* out)

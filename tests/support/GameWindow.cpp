@@ -162,6 +162,22 @@ bool GameWindow::Close() const
     });
 }
 
+bool GameWindow::SwitchFullscreen() const
+{
+    return WithWindow(m_pid, m_display, [](Display* display, Window window) {
+        XEvent event{};
+        event.xclient.type = ClientMessage;
+        event.xclient.window = window;
+        event.xclient.message_type = XInternAtom(display, "_NET_WM_STATE", False);
+        event.xclient.format = 32;
+        event.xclient.data.l[0] = 2; // toggle
+        event.xclient.data.l[1] = static_cast<long>(XInternAtom(display, "_NET_WM_STATE_FULLSCREEN", False));
+        event.xclient.data.l[3] = 2; // asked by the user, through a pager or a taskbar
+        XSendEvent(display, DefaultRootWindow(display), False, SubstructureRedirectMask | SubstructureNotifyMask,
+                   &event);
+    });
+}
+
 bool GameWindow::PressKey(const std::string& keys) const
 {
     // "Alt_L+Return": each key goes down in order, then up in reverse.

@@ -25,6 +25,9 @@ public:
     bool HideAndShow() const;
     // Asks the window to close, as its close button does (WM_DELETE_WINDOW).
     bool Close() const;
+    // Asks the window manager to switch the window to or from fullscreen by
+    // itself, as its own keys or a taskbar do (a _NET_WM_STATE toggle).
+    bool SwitchFullscreen() const;
     // Presses and releases a key, named by its X keysym ("Return", "1"), or
     // several together ("Alt_L+Return").
     bool PressKey(const std::string& keys) const;

@@ -36,14 +36,19 @@ std::vector<Budget> JudgeBudgets(const std::map<std::string, double>& results)
         const auto found = results.find(key);
         return found != results.end() ? found->second : NAN;
     };
-    return {
+    std::vector<Budget> budgets = {
         AtMost("busiest frame over the floor, x", at("frame_ratio"), 1.2),
         AtMost("start-up, ms", at("startup_ms"), at("startup_floor_ms") + 50.0),
         AtMost("title menu, the game's thread, %", at("cpu_menu_game_thread_pct"), 1.0),
-        AtMost("title menu, the process, %", at("cpu_menu_pct"), at("cpu_audio_floor_pct") + 1.0),
-        AtMost("difficulty screen over the paced floor, x", at("cpu_difficulty_floor_ratio"), 1.2),
-        AtMost("instructions screen over the paced floor, x", at("cpu_instructions_floor_ratio"), 1.2),
-        AtMost("recipe screen over the paced floor, x", at("cpu_recipe_floor_ratio"), 1.2),
+    };
+    // Idle, a screen that waits costs no more than the music playing alone.
+    for (const char* screen : WAITING_SCREENS)
+    {
+        const std::string key = std::string("cpu_") + screen + "_pct";
+        budgets.push_back(
+            AtMost(std::string(screen) + " waiting, the process, %", at(key.c_str()), at("cpu_audio_floor_pct") + 1.0));
+    }
+    const std::vector<Budget> others = {
         AtMost("running round over the paced floor, x", at("cpu_round_floor_ratio"), 1.2),
         Within("frames per second in a round", at("fps"), 60.0, 1.0),
         Within("hard: fall speed, px/s", at("fall_px_per_s"), 60.0, 2.0),
@@ -51,4 +56,6 @@ std::vector<Budget> JudgeBudgets(const std::map<std::string, double>& results)
         Below("memory growth per round, B", at("growth_per_round_bytes"), 1024.0),
         AtMost("picture files read during a round", at("decodes_during_round"), 0.0),
     };
+    budgets.insert(budgets.end(), others.begin(), others.end());
+    return budgets;
 }

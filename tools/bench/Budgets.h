@@ -14,5 +14,9 @@ struct Budget
     bool met = false;
 };
 
+// The screens that wait for the player, as the results' keys name them
+// (cpu_SCREEN_pct): each is judged by the title menu's budget.
+inline constexpr const char* WAITING_SCREENS[] = {"menu", "instructions", "difficulty", "recipe", "pause", "result"};
+
 // Every budget, judged from the results (keys as in the JSON line).
 std::vector<Budget> JudgeBudgets(const std::map<std::string, double>& results);

@@ -5,7 +5,10 @@
 #include "pictures/BitmapFile.h"
 #include "platform/Platform.h"
 
+#include <algorithm>
+#include <atomic>
 #include <chrono>
+#include <cmath>
 #include <cstdlib>
 #include <functional>
 #include <thread>
@@ -232,12 +235,32 @@ Share MenuWaitCpuShare(GameProbe& probe, double seconds)
     return {(Measure::ProcessCpuSeconds() - cpuStart) / wall, (Measure::ThreadCpuSeconds() - threadStart) / wall};
 }
 
-BesideFloor ScreenBesideFloor(GameProbe& probe, ALLEGRO_BITMAP* background, int blocks, double blockSeconds)
+Share WaitingScreenCpuShare(GameProbe& probe, double seconds)
 {
-    return BlocksBesideFloor(probe, background, blocks, blockSeconds, [&probe](double) {
-        probe.Step();
-        return true;
+    std::atomic<bool> over{false};
+    std::thread timer([&probe, &over, seconds] {
+        const int ticks = std::max(1, static_cast<int>(std::ceil(seconds)));
+        for (int tick = 1; tick <= ticks; ++tick)
+        {
+            std::this_thread::sleep_for(std::chrono::seconds(1));
+            over = tick == ticks; // before the last tick, which wakes the last pass
+            probe.Tick();
+        }
     });
+    probe.SetPacing(true);
+    const double wallStart = Measure::WallSeconds();
+    const double cpuStart = Measure::ProcessCpuSeconds();
+    const double threadStart = Measure::ThreadCpuSeconds();
+    while (!over)
+    {
+        probe.StepAsRun();
+    }
+    const double wall = Measure::WallSeconds() - wallStart;
+    const Share share{(Measure::ProcessCpuSeconds() - cpuStart) / wall,
+                      (Measure::ThreadCpuSeconds() - threadStart) / wall};
+    timer.join();
+    probe.SetPacing(false);
+    return share;
 }
 
 BesideFloor RoundBesideFloor(GameProbe& probe, ALLEGRO_BITMAP* background, int blocks, double blockSeconds)

@@ -46,9 +46,14 @@ struct Share
 // While the title menu waits for a key (I, to the instructions) that comes
 // after `seconds`.
 Share MenuWaitCpuShare(GameProbe& probe, double seconds);
+// While another screen that waits for the player (instructions, difficulty,
+// recipe, pause, result) sits idle for `seconds`: the game's own passes, woken
+// by a tick from another thread each second, as the game's timer sends them.
+Share WaitingScreenCpuShare(GameProbe& probe, double seconds);
 
-// Paced passes of whatever screen the game is on, in turn with the paced floor
-// loop on the same display, `blocks` blocks of each.
+// Paced passes of a running round, with a tick every second of the round's
+// time, in turn with the paced floor loop on the same display, `blocks` blocks
+// of each.
 struct BesideFloor
 {
     double screen; // share of one core (0..1), all its blocks together
@@ -56,8 +61,6 @@ struct BesideFloor
     double ratio;           // median over the blocks of the screen's share over the floor's beside it
     double framesPerSecond; // of the screen
 };
-BesideFloor ScreenBesideFloor(GameProbe& probe, ALLEGRO_BITMAP* background, int blocks, double blockSeconds);
-// The same for a running round, with a tick every second of the round's time.
 BesideFloor RoundBesideFloor(GameProbe& probe, ALLEGRO_BITMAP* background, int blocks, double blockSeconds);
 
 // How fast an ingredient falls, in pixels per second of wall time, in a hard

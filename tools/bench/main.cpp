@@ -31,8 +31,10 @@ using Results = std::map<std::string, double>;
 constexpr int BLOCKS = 150;
 constexpr int FRAMES_PER_BLOCK = 20;
 constexpr int STARTUP_LAUNCHES = 9;
-// Each paced screen and the paced floor: this many blocks of each, in turn.
+// The paced round and the paced floor: this many blocks of each, in turn.
 constexpr int SCREEN_BLOCKS = 12;
+// How long each screen that waits for the player is left idle.
+constexpr double WAIT_SECONDS = 5.0;
 
 struct MemoryAndSoak
 {
@@ -117,47 +119,42 @@ bool MeasureFrames(Results& results, const std::string& self)
     probe.Step();
     probe.Char(ALLEGRO_KEY_M);
     probe.Step();
-    // The audio alone before and after: the two processes' shares are compared
-    // at about the same time.
+    // The audio alone before the first waiting screen and after the last: the
+    // two processes' shares are compared at about the same time.
     const double audioBefore = Startup::AudioFloorShare(self);
-    const Frames::Share menu = Frames::MenuWaitCpuShare(probe, 5.0); // then I
-    results["cpu_audio_floor_pct"] = (audioBefore + Startup::AudioFloorShare(self)) / 2.0;
+    const Frames::Share menu = Frames::MenuWaitCpuShare(probe, WAIT_SECONDS); // then I
     results["cpu_menu_pct"] = 100.0 * menu.process;
     results["cpu_menu_game_thread_pct"] = 100.0 * menu.mainThread;
-    // Each screen in turn with the paced floor; the floor's share is that of
-    // all its blocks together.
-    std::vector<double> floorShares;
-    auto screenBesideFloor = [&](const std::string& screen) {
-        const Frames::BesideFloor share = Frames::ScreenBesideFloor(probe, background, SCREEN_BLOCKS, 0.5);
-        results["cpu_" + screen + "_pct"] = 100.0 * share.screen;
-        results["cpu_" + screen + "_floor_ratio"] = share.ratio;
-        floorShares.push_back(share.floor);
+    // Every other screen that waits for the player, idle, as the game runs it.
+    auto waitingScreen = [&](const std::string& screen) {
+        const Frames::Share share = Frames::WaitingScreenCpuShare(probe, WAIT_SECONDS);
+        results["cpu_" + screen + "_pct"] = 100.0 * share.process;
+        results["cpu_" + screen + "_game_thread_pct"] = 100.0 * share.mainThread;
     };
-    screenBesideFloor("instructions");
+    waitingScreen("instructions");
     probe.StepIntoTitleMenu(ALLEGRO_KEY_ESCAPE, {ALLEGRO_KEY_ENTER});
-    screenBesideFloor("difficulty");
+    waitingScreen("difficulty");
     probe.StepChar(ALLEGRO_KEY_2);
-    screenBesideFloor("recipe");
+    waitingScreen("recipe");
     probe.StepChar(ALLEGRO_KEY_ENTER);
     long readsDuringRounds = 0;
     const long readsAtRoundStart = PictureFileReads();
     probe.FinishGetReady();
     const Frames::BesideFloor round = Frames::RoundBesideFloor(probe, background, SCREEN_BLOCKS, 0.75);
     readsDuringRounds += PictureFileReads() - readsAtRoundStart;
-    floorShares.push_back(round.floor);
     results["fps"] = round.framesPerSecond;
     results["cpu_round_pct"] = 100.0 * round.screen;
     results["cpu_round_floor_ratio"] = round.ratio;
-    double floorShare = 0.0;
-    for (double share : floorShares)
-    {
-        floorShare += share / static_cast<double>(floorShares.size());
-    }
-    results["cpu_floor_pct"] = 100.0 * floorShare;
+    results["cpu_floor_pct"] = 100.0 * round.floor;
+    probe.StepChar(ALLEGRO_KEY_P);
+    waitingScreen("pause");
+    probe.StepChar(ALLEGRO_KEY_P);
+    probe.SetClock(0, 1);
+    probe.StepTick(); // 0:00: the result
+    waitingScreen("result");
+    results["cpu_audio_floor_pct"] = (audioBefore + Startup::AudioFloorShare(self)) / 2.0;
 
     // Unpaced frame costs, without the music's decoding in the way.
-    probe.SetState(ROUND_OVER);
-    probe.Step();
     probe.StepKeyDown(ALLEGRO_KEY_ENTER);
     readsDuringRounds += Frames::EnterBusiestRound(probe);
     probe.SetMusicPlaying(false);
@@ -219,7 +216,6 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "the game did not start\n");
         return 1;
     }
-    const double floorShare = results["cpu_floor_pct"];
 
     std::printf("Start-up (median of %d launches, in turn with the floor's)\n", STARTUP_LAUNCHES);
     PrintRow("to the first title-menu frame", results["startup_ms"], "ms");
@@ -237,14 +233,16 @@ int main(int argc, char** argv)
     PrintRow("picture files read during rounds", results["decodes_during_round"], "");
     std::printf("Paced at 60 frames a second\n");
     PrintRow("frames per second in a round", results["fps"], "fps");
-    PrintRow("CPU, floor loop, in turn with each screen", floorShare, "%");
-    PrintRow("CPU, title menu waiting", results["cpu_menu_pct"], "%");
-    PrintRow("  of which the game's own thread", results["cpu_menu_game_thread_pct"], "%");
-    PrintRow("  audio alone: music playing, nothing else", results["cpu_audio_floor_pct"], "%");
-    PrintRow("CPU, difficulty screen", results["cpu_difficulty_pct"], "%");
-    PrintRow("CPU, instructions screen", results["cpu_instructions_pct"], "%");
-    PrintRow("CPU, recipe screen", results["cpu_recipe_pct"], "%");
     PrintRow("CPU, running round", results["cpu_round_pct"], "%");
+    PrintRow("CPU, floor loop, in turn with the round", results["cpu_floor_pct"], "%");
+    std::printf("Screens that wait for the player, idle (CPU, the process; the game's own thread)\n");
+    PrintRow("audio alone: music playing, nothing else", results["cpu_audio_floor_pct"], "%");
+    for (const char* screen : WAITING_SCREENS)
+    {
+        const std::string key = std::string("cpu_") + screen;
+        PrintRow(screen, results[key + "_pct"], "%");
+        PrintRow("  of which the game's own thread", results[key + "_game_thread_pct"], "%");
+    }
     PrintRow("hard: fall speed", results["fall_px_per_s"], "px/s");
     PrintRow("hard: fall speed, frames of 30 ms", results["fall_px_per_s_30ms_frames"], "px/s");
     std::printf("Memory over rounds in fast-forward (read as each new game begins)\n");

@@ -132,6 +132,14 @@ void GameProbe::Tick()
     Emit(ALLEGRO_EVENT_TIMER, 0);
 }
 
+void GameProbe::LateTick(double error)
+{
+    ALLEGRO_EVENT event{};
+    event.type = ALLEGRO_EVENT_TIMER;
+    event.timer.error = error;
+    al_emit_user_event(&m_source, &event, nullptr);
+}
+
 void GameProbe::Close()
 {
     Emit(ALLEGRO_EVENT_DISPLAY_CLOSE, 0);
@@ -145,6 +153,17 @@ void GameProbe::Step()
         game.UpdateAndDraw();
         return;
     }
+    game.RunPass();
+}
+
+void GameProbe::ForceFrame()
+{
+    game.m_frameOwed = true;
+}
+
+void GameProbe::StepAsRun()
+{
+    m_roundTime += m_passDuration;
     game.Step();
 }
 

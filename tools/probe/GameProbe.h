@@ -41,17 +41,26 @@ public:
     void CharWith(int keycode, unsigned modifiers); // with ALLEGRO_KEYMOD_ALT and the like
     void KeyDown(int keycode);                      // ALLEGRO_EVENT_KEY_DOWN
     void Tick();                                    // ALLEGRO_EVENT_TIMER
+    void LateTick(double error);                    // the same, made that late (the timer catching up)
     void Close();                                   // ALLEGRO_EVENT_DISPLAY_CLOSE
     void Emit(ALLEGRO_EVENT_TYPE type);             // any other event without data
     // A gamepad's button pressed, and a stick's axis moved (-1 to 1).
     void PadButton(int button);
     void PadAxis(int stick, int axis, float position);
 
-    // One pass of the main loop. On the title menu the pass is run as if the
-    // queued events came while the menu waits (Step itself would drop them, as
-    // it drops whatever is queued before the menu shows): queue a choice first,
-    // or the menu waits for ever.
+    // One pass of the main loop that never sleeps on the queue: a screen that
+    // waits for the player handles what is queued and draws only when
+    // something changed, as it would once woken. On the title menu the pass is
+    // run as if the queued events came while the menu waits (Step itself would
+    // drop them, as it drops whatever is queued before the menu shows): queue a
+    // choice first, or the menu waits for ever.
     void Step();
+    // The next pass draws its screen even when nothing changed, for a test that
+    // captures a frame of its own.
+    void ForceFrame();
+    // One pass exactly as Run makes it, for the benchmark: on a screen that
+    // waits for the player it may sleep in the queue until an event comes.
+    void StepAsRun();
     // Convenience: queue the event, then one pass.
     void StepChar(int keycode);
     void StepKeyDown(int keycode);

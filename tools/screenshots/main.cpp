@@ -45,6 +45,7 @@ public:
     {
         ALLEGRO_BITMAP* backBuffer = al_get_target_bitmap();
         al_set_target_bitmap(m_frame);
+        m_probe.ForceFrame();
         m_probe.Step();
         al_set_target_bitmap(backBuffer);
         if (!m_keep(name))

@@ -184,13 +184,14 @@ build() {
     say "built $library in $((SECONDS - started)) s"
 }
 
-# settle FOLDER PLACE: FOLDER becomes PLACE (unless another run of the same
-# build got there first). The installed pkg-config, CMake and *-config files
-# name the folder they were installed to; they must name PLACE.
+# settle FOLDER PLACE: FOLDER, installed into $stage, becomes PLACE (unless
+# another run of the same build got there first). The installed pkg-config,
+# CMake and *-config files name the folder they were installed to; they must
+# name PLACE.
 settle() {
     local folder=$1 place=$2
-    grep -rlIF -- "$folder" "$folder" | while read -r file; do
-        FOLDER=$folder PLACE=$place perl -pi -e 's/\Q$ENV{FOLDER}\E/$ENV{PLACE}/g' "$file"
+    { grep -rlIF -- "$stage" "$folder" || true; } | while read -r file; do
+        STAGE=$stage PLACE=$place perl -pi -e 's/\Q$ENV{STAGE}\E/$ENV{PLACE}/g' "$file"
     done
     if ! mv -T "$folder" "$place" 2> /dev/null; then
         [[ -d "$place" ]] || die "could not move the built libraries to $place"
