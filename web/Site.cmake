@@ -30,6 +30,7 @@ target_link_options(fornalina PRIVATE
 add_custom_command(TARGET fornalina POST_BUILD
     COMMAND ${CMAKE_COMMAND} -E copy "${page}/page.css" "${page}/page.js" "${site}/"
     COMMAND ${CMAKE_COMMAND} -E copy "${PROJECT_SOURCE_DIR}/Assets/Sprites/Icone.png" "${site}/icon.png"
+    COMMAND ${CMAKE_COMMAND} -E copy "${PROJECT_SOURCE_DIR}/Assets/Sprites/Background.png" "${site}/kitchen.png"
     COMMAND ${CMAKE_COMMAND} -E copy "${PROJECT_SOURCE_DIR}/Assets/Fonts/orangeJuice.ttf" "${site}/"
     COMMAND ${CMAKE_COMMAND} -E copy_directory "${PROJECT_SOURCE_DIR}/Assets/licenses" "${site}/licenses"
     COMMAND ${CMAKE_COMMAND} -E copy "${PROJECT_SOURCE_DIR}/Assets/CREDITS.md" "${PROJECT_SOURCE_DIR}/LICENSE"

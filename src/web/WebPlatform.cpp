@@ -38,7 +38,13 @@ namespace Platform
 {
 void ReportFailure(const char* windows1252Message)
 {
-    Page::ShowFailure(Windows1252ToUtf8(windows1252Message));
+    // A line for a terminal; the page shows its text.
+    std::string text = Windows1252ToUtf8(windows1252Message);
+    while (!text.empty() && text.back() == '\n')
+    {
+        text.pop_back();
+    }
+    Page::ShowFailure(text);
 }
 
 Settings LoadSettings()

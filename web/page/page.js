@@ -18,6 +18,7 @@ var Module = (function () {
         });
         panel.hidden = part === null;
         canvas.classList.toggle("waiting", part !== null);
+        document.getElementById("backdrop").style.display = part === null ? "none" : "block";
     }
 
     function fail(text) {
@@ -63,6 +64,7 @@ var Module = (function () {
     document.getElementById("retry").addEventListener("click", function () {
         window.location.reload();
     });
+    show("loading");
     document.addEventListener("visibilitychange", function () {
         if (document.hidden && state === "playing") {
             Module._fornalina_page_hidden();

@@ -27,6 +27,7 @@ const SAME_PICTURE = { mean: 2.0, differingShare: 0.01 };
 const SOUND_ICON = { x: 720, y: 20, width: 52, height: 52 };
 const CLOCK = { x: 480, y: 10, width: 235, height: 100 };
 const COOK_BAND = { top: 480, bottom: 590 };
+const PAUSE_CARD = { x: 250, y: 200, width: 300, height: 200 };
 
 function isSame(difference) {
     return difference.mean <= SAME_PICTURE.mean && difference.differingShare <= SAME_PICTURE.differingShare;
@@ -179,6 +180,23 @@ try {
     assert.ok(after - before >= 60 && after - before <= 140, `the cook went from column ${before} to ${after}`);
     passed(`ten presses of → move the cook ${Math.round(after - before)} pixels right`);
 
+    const pause = readPicture(join(references, "pause.png"));
+    await page.evaluate(() => window.dispatchEvent(new FocusEvent("blur")));
+    await waitForCanvas(
+        page,
+        async (p) => isSame(await comparer.difference(p, pause, PAUSE_CARD)),
+        5000,
+        "the pause picture",
+    );
+    await page.keyboard.press("p");
+    await waitForCanvas(
+        page,
+        async (p) => !isSame(await comparer.difference(p, pause, PAUSE_CARD)),
+        5000,
+        "the round going on",
+    );
+    passed("the window losing the focus pauses the round; P goes on");
+
     await page.keyboard.press("m");
     await waitForCanvas(page, soundIsOff, 5000, "the sound icon switched off");
     assert.equal(await page.evaluate(() => localStorage.getItem("fornalina.music")), "off");
@@ -201,6 +219,19 @@ try {
 
     assert.deepEqual(errors, [], "the page logged errors");
     passed("the page logged no error");
+
+    // A browser without WebGL: the game cannot make its window, and says so.
+    const { browser: plain, close: closePlain } = await launchBrowser(["--disable-3d-apis"]);
+    try {
+        const { page: failing } = await openGame(plain, server.address);
+        await passStartPrompt(failing);
+        await failing.waitForSelector("#failure:not([hidden])", { visible: true, timeout: 30000 });
+        const message = await failing.$eval("#message", (m) => m.textContent);
+        assert.equal(message, "Falha ao criar janela.");
+        passed(`without WebGL the page shows the game's own message: "${message}"`);
+    } finally {
+        await closePlain();
+    }
     console.log(JSON.stringify({ menuDifference, threshold: SAME_PICTURE }));
 } catch (error) {
     failed = true;
