@@ -4,24 +4,16 @@
 
 namespace
 {
-// The page draws a frame when the game gives control back to the browser, and
-// hears keys then too. Each frame waits for the browser's next animation frame
-// (the screen's own rate); a hidden page gets none, so a timeout keeps the game
-// going there, at the slow pace the browser allows a hidden page.
 // Animation frames come at the screen's rate, with jitter of a millisecond or two.
-constexpr double SLACK = 0.004;
+constexpr double SLACK = 0.002;
 
-EM_ASYNC_JS(void, WaitForAnimationFrame, (), {
-    await new Promise(function(resolve) {
-        let done = false;
-        const finish = function() {
-            if (!done) {
-                done = true;
-                resolve();
-            }
-        };
-        requestAnimationFrame(finish);
-        setTimeout(finish, 100);
+// The page draws a frame when the game gives control back to the browser, and
+// hears keys then too. Each frame waits for the browser's next animation
+// frame and answers its time, in seconds. A hidden page gets none: the game
+// waits there too (its round paused as the page was hidden).
+EM_ASYNC_JS(double, WaitForAnimationFrame, (), {
+    return await new Promise(function(resolve) {
+        requestAnimationFrame(function(time) { resolve(time / 1000); });
     });
 });
 }
@@ -45,17 +37,15 @@ void FramePacer::WaitForNextFrame()
     {
         return;
     }
-    // A screen refreshed faster than 60 times a second gets a frame every
-    // other refresh or so: no more frames than the game needs.
-    const double now = emscripten_get_now() / 1000.0;
-    if (m_nextFrameTime == 0.0 || now - m_nextFrameTime > m_period)
+    // Timed by the animation frames themselves, not by when drawing ended: a
+    // screen refreshed faster than 60 times a second gets a frame every other
+    // refresh or so, and a 60-Hz one every refresh.
+    double frameTime = WaitForAnimationFrame();
+    while (m_nextFrameTime != 0.0 && frameTime < m_nextFrameTime - SLACK)
     {
-        m_nextFrameTime = now;
+        frameTime = WaitForAnimationFrame();
     }
-    m_nextFrameTime += m_period;
-    do
-    {
-        WaitForAnimationFrame();
-    } while (emscripten_get_now() / 1000.0 < m_nextFrameTime - SLACK);
+    const bool farBehind = m_nextFrameTime == 0.0 || frameTime - m_nextFrameTime > m_period;
+    m_nextFrameTime = (farBehind ? frameTime : m_nextFrameTime) + m_period;
 }
 }

@@ -28,21 +28,23 @@ die() {
 # Debian's emcc runs JavaScript tools (acorn) that Node looks for only here.
 export NODE_PATH=/usr/share/nodejs${NODE_PATH:+:$NODE_PATH}
 
-# key FILE...: a short hash of these files of web/ and of emcc's version.
+# key PATCH...: a short hash of the checksums, this script, the force-included
+# header, these patches (named from web/) and emcc's version.
 key() {
     (
         cd "$web"
-        sha256sum "$@"
+        sha256sum SHA256SUMS libraries/build.sh libraries/*.h "$@"
         emcc --version
     ) | sha256sum | cut -c1-12
 }
-shopt -s nullglob
+patches=()
 dependency_patches=()
 for patch in "$web"/patches/*.patch; do
+    patches+=("patches/${patch##*/}")
     [[ "${patch##*/}" == allegro-* ]] || dependency_patches+=("patches/${patch##*/}")
 done
-dependencies_key=$(key SHA256SUMS libraries/build.sh libraries/*.h "${dependency_patches[@]}")
-key=$(key SHA256SUMS libraries/build.sh libraries/*.h patches/*.patch)
+dependencies_key=$(key "${dependency_patches[@]}")
+key=$(key "${patches[@]}")
 cache=${XDG_CACHE_HOME:-$HOME/.cache}/fornalina-web
 dependencies=$cache/dependencies-$dependencies_key
 prefix=$cache/libraries-$key

@@ -6,11 +6,11 @@
 var Module = (function () {
     const canvas = document.getElementById("canvas");
     const panel = document.getElementById("panel");
-    const parts = ["loading", "start", "goodbye", "failure"].reduce(function (found, id) {
+    const parts = ["loading", "start", "starting", "goodbye", "failure"].reduce(function (found, id) {
         found[id] = document.getElementById(id);
         return found;
     }, {});
-    let state = "loading"; // then "ready", "playing", "ended"
+    let state = "loading"; // then "ready", "starting", "playing", "ended"
 
     function show(part) {
         Object.keys(parts).forEach(function (id) {
@@ -27,14 +27,26 @@ var Module = (function () {
         show("failure");
     }
 
+    // The game starts once the page has shown that it is starting: its
+    // start-up holds the page until its first frame is drawn, when it first
+    // waits and callMain returns. Sound may play, as the player has clicked or
+    // pressed a key on the page.
     function start() {
         if (state !== "ready") {
             return;
         }
-        state = "playing";
-        show(null);
-        canvas.focus();
-        Module.callMain([]);
+        state = "starting";
+        show("starting");
+        requestAnimationFrame(function () {
+            setTimeout(function () {
+                Module.callMain([]);
+                if (state === "starting") {
+                    state = "playing";
+                    show(null);
+                    canvas.focus();
+                }
+            }, 0);
+        });
     }
 
     // Keys that would scroll the page are the game's; F11 is the browser's
@@ -98,7 +110,7 @@ var Module = (function () {
         },
         fornalinaFailure: fail,
         fornalinaEnded: function (status) {
-            if (state === "playing") {
+            if (state === "playing" || state === "starting") {
                 state = "ended";
                 if (status === 0) {
                     show("goodbye");
