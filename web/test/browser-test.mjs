@@ -13,6 +13,7 @@ import {
     readPicture,
     serve,
     sleep,
+    waitForCanvas,
 } from "./browser.mjs";
 
 const [site, references, assets] = process.argv.slice(2);
@@ -35,21 +36,6 @@ function isSame(difference) {
 
 function format(difference) {
     return `mean ${difference.mean.toFixed(3)}/255, ${(100 * difference.differingShare).toFixed(3)} % of pixels apart`;
-}
-
-// Polls the canvas until `test(picture)` holds; the last picture either way.
-async function waitForCanvas(page, test, timeoutMs, what) {
-    const deadline = Date.now() + timeoutMs;
-    for (;;) {
-        const picture = await canvasPicture(page);
-        if (await test(picture)) {
-            return picture;
-        }
-        if (Date.now() > deadline) {
-            throw new Error(`timed out waiting for ${what}`);
-        }
-        await sleep(200);
-    }
 }
 
 const clockReferences = [];

@@ -59,9 +59,11 @@ export async function launchBrowser(extraArguments = []) {
 
 // A page of the game at 800 × 600 CSS pixels, one device pixel each, so that the
 // canvas is drawn unscaled; every error it logs is kept in `errors`.
-export async function openGame(browser, address) {
+// `prepare(page)` runs before the page is opened (scripts to inject, the cache).
+export async function openGame(browser, address, prepare = async () => {}) {
     const page = await browser.newPage();
     await page.setViewport({ width: 800, height: 600, deviceScaleFactor: 1 });
+    await prepare(page);
     const errors = [];
     page.on("console", (message) => {
         if (message.type() === "error") {
@@ -91,6 +93,21 @@ export const FULL = { x: 0, y: 0, width: 800, height: 600 };
 export async function canvasPicture(page) {
     const canvas = await page.$("#canvas");
     return canvas.screenshot({ type: "png" });
+}
+
+// Polls the canvas until `test(picture)` holds; the last picture either way.
+export async function waitForCanvas(page, test, timeoutMs, what) {
+    const deadline = Date.now() + timeoutMs;
+    for (;;) {
+        const picture = await canvasPicture(page);
+        if (await test(picture)) {
+            return picture;
+        }
+        if (Date.now() > deadline) {
+            throw new Error(`timed out waiting for ${what}`);
+        }
+        await sleep(200);
+    }
 }
 
 // A picture for the comparing page: a PNG Buffer, or a remembered name.
