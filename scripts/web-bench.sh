@@ -8,12 +8,6 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
+# The site, and the benchmark's Node packages as their lock file pins them.
 scripts/web.sh >&2
-if [[ ! -d web/test/node_modules/puppeteer-core ]]; then
-    if ! command -v npm > /dev/null; then
-        echo "web-bench: npm is missing (apt-get install npm)" >&2
-        exit 1
-    fi
-    npm ci --prefix web/test >&2
-fi
 exec node web/test/bench.mjs build-web/site "$@"

@@ -4,17 +4,6 @@
 
 namespace Platform
 {
-FramePacer::FramePacer(double framesPerSecond)
-    : m_period(1.0 / framesPerSecond)
-{
-}
-
-void FramePacer::SetEnabled(bool enabled)
-{
-    m_enabled = enabled;
-    m_nextFrameTime = 0.0;
-}
-
 void FramePacer::WaitForNextFrame()
 {
     if (!m_enabled)

@@ -81,12 +81,19 @@ void DestroyMusic(Music* music); // nullptr is allowed
 class FramePacer
 {
 public:
-    explicit FramePacer(double framesPerSecond = 60.0);
+    explicit FramePacer(double framesPerSecond = 60.0)
+        : m_period(1.0 / framesPerSecond)
+    {
+    }
 
     // Waits, when needed, until the next frame may start.
     void WaitForNextFrame();
     // Off: frames run back to back (fast-forward for tests and benchmarks).
-    void SetEnabled(bool enabled);
+    void SetEnabled(bool enabled)
+    {
+        m_enabled = enabled;
+        m_nextFrameTime = 0.0;
+    }
 
 private:
     double m_period;

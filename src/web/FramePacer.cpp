@@ -12,25 +12,12 @@ constexpr double SLACK = 0.002;
 // frame and answers its time, in seconds. A hidden page gets none: the game
 // waits there too (its round paused as the page was hidden).
 EM_ASYNC_JS(double, WaitForAnimationFrame, (), {
-    return await new Promise(function(resolve) {
-        requestAnimationFrame(function(time) { resolve(time / 1000); });
-    });
+    return await new Promise(function(resolve) { requestAnimationFrame(function(time) { resolve(time / 1000); }); });
 });
 }
 
 namespace Platform
 {
-FramePacer::FramePacer(double framesPerSecond)
-    : m_period(1.0 / framesPerSecond)
-{
-}
-
-void FramePacer::SetEnabled(bool enabled)
-{
-    m_enabled = enabled;
-    m_nextFrameTime = 0.0;
-}
-
 void FramePacer::WaitForNextFrame()
 {
     if (!m_enabled)

@@ -131,6 +131,18 @@ bool WithWindow(pid_t pid, const std::string& displayName, Act act)
     XCloseDisplay(display);
     return window != 0;
 }
+
+// A client message about the window, of that type and with those words.
+XEvent ClientMessageAbout(Display* display, Window window, const char* type, std::initializer_list<long> words)
+{
+    XEvent event{};
+    event.xclient.type = ClientMessage;
+    event.xclient.window = window;
+    event.xclient.message_type = XInternAtom(display, type, False);
+    event.xclient.format = 32;
+    std::copy(words.begin(), words.end(), event.xclient.data.l);
+    return event;
+}
 }
 
 GameWindow::GameWindow(pid_t pid, std::string display)
@@ -151,13 +163,9 @@ bool GameWindow::HideAndShow() const
 bool GameWindow::Close() const
 {
     return WithWindow(m_pid, m_display, [](Display* display, Window window) {
-        XEvent event{};
-        event.xclient.type = ClientMessage;
-        event.xclient.window = window;
-        event.xclient.message_type = XInternAtom(display, "WM_PROTOCOLS", False);
-        event.xclient.format = 32;
-        event.xclient.data.l[0] = static_cast<long>(XInternAtom(display, "WM_DELETE_WINDOW", False));
-        event.xclient.data.l[1] = CurrentTime;
+        XEvent event = ClientMessageAbout(
+            display, window, "WM_PROTOCOLS",
+            {static_cast<long>(XInternAtom(display, "WM_DELETE_WINDOW", False)), static_cast<long>(CurrentTime)});
         XSendEvent(display, window, False, NoEventMask, &event);
     });
 }
@@ -165,14 +173,10 @@ bool GameWindow::Close() const
 bool GameWindow::SwitchFullscreen() const
 {
     return WithWindow(m_pid, m_display, [](Display* display, Window window) {
-        XEvent event{};
-        event.xclient.type = ClientMessage;
-        event.xclient.window = window;
-        event.xclient.message_type = XInternAtom(display, "_NET_WM_STATE", False);
-        event.xclient.format = 32;
-        event.xclient.data.l[0] = 2; // toggle
-        event.xclient.data.l[1] = static_cast<long>(XInternAtom(display, "_NET_WM_STATE_FULLSCREEN", False));
-        event.xclient.data.l[3] = 2; // asked by the user, through a pager or a taskbar
+        // Toggle fullscreen, asked by the user (through a pager or a taskbar).
+        XEvent event =
+            ClientMessageAbout(display, window, "_NET_WM_STATE",
+                               {2, static_cast<long>(XInternAtom(display, "_NET_WM_STATE_FULLSCREEN", False)), 0, 2});
         XSendEvent(display, DefaultRootWindow(display), False, SubstructureRedirectMask | SubstructureNotifyMask,
                    &event);
     });
