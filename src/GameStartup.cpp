@@ -180,7 +180,7 @@ bool Game::InitAllegro()
     // window may be resized or maximised: frames scale to fit it.
     al_set_new_display_option(ALLEGRO_VSYNC, 1, ALLEGRO_SUGGEST);
     al_set_new_display_flags(Platform::DisplayFlags(m_fullscreen));
-    m_display = al_create_display(800, 600);
+    m_display = Platform::CanMakeDisplay() ? al_create_display(800, 600) : nullptr;
     if (m_display == nullptr)
     {
         return fail(DISPLAY_FAILED);

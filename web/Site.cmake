@@ -25,14 +25,30 @@ target_link_options(fornalina PRIVATE
     "SHELL:--exclude-file *.md" "SHELL:--exclude-file */licenses/*"
     "SHELL:--shell-file ${page}/shell.html" "-sMINIFY_HTML=0")
 
-# The page around the canvas, its icon and the font of its texts; the credits
-# and licences of what the site carries.
-add_custom_command(TARGET fornalina POST_BUILD
-    COMMAND ${CMAKE_COMMAND} -E copy "${page}/page.css" "${page}/page.js" "${site}/"
-    COMMAND ${CMAKE_COMMAND} -E copy "${PROJECT_SOURCE_DIR}/Assets/Sprites/Icone.png" "${site}/icon.png"
-    COMMAND ${CMAKE_COMMAND} -E copy "${PROJECT_SOURCE_DIR}/Assets/Sprites/Background.png" "${site}/kitchen.png"
-    COMMAND ${CMAKE_COMMAND} -E copy "${PROJECT_SOURCE_DIR}/Assets/Fonts/orangeJuice.ttf" "${site}/"
-    COMMAND ${CMAKE_COMMAND} -E copy_directory "${PROJECT_SOURCE_DIR}/Assets/licenses" "${site}/licenses"
-    COMMAND ${CMAKE_COMMAND} -E copy "${PROJECT_SOURCE_DIR}/Assets/CREDITS.md" "${PROJECT_SOURCE_DIR}/LICENSE"
-        "${site}/licenses/"
-    VERBATIM)
+# The page around the canvas, its icon, its kitchen and the font of its texts;
+# the credits and licences of what the site carries. Each copied when it changes.
+set(assets "${PROJECT_SOURCE_DIR}/Assets")
+set(page_files
+    "${page}/page.css=page.css"
+    "${page}/page.js=page.js"
+    "${assets}/Sprites/Icone.png=icon.png"
+    "${assets}/Sprites/Background.png=kitchen.png"
+    "${assets}/Fonts/orangeJuice.ttf=orangeJuice.ttf"
+    "${assets}/CREDITS.md=licenses/CREDITS.md"
+    "${PROJECT_SOURCE_DIR}/LICENSE=licenses/LICENSE")
+file(GLOB licences "${assets}/licenses/*")
+foreach(licence ${licences})
+    get_filename_component(name "${licence}" NAME)
+    list(APPEND page_files "${licence}=licenses/${name}")
+endforeach()
+set(copies "")
+foreach(pair ${page_files})
+    string(REPLACE "=" ";" pair "${pair}")
+    list(GET pair 0 from)
+    list(GET pair 1 to)
+    add_custom_command(OUTPUT "${site}/${to}"
+        COMMAND ${CMAKE_COMMAND} -E copy "${from}" "${site}/${to}"
+        DEPENDS "${from}" VERBATIM)
+    list(APPEND copies "${site}/${to}")
+endforeach()
+add_custom_target(fornalina_page ALL DEPENDS ${copies})

@@ -57,6 +57,11 @@ void CheckDisplay(ALLEGRO_DISPLAY* display)
     CheckWindowStillExists(display);
 }
 
+bool CanMakeDisplay()
+{
+    return true; // al_create_display says so itself
+}
+
 int DisplayFlags(bool fullscreen)
 {
     // Expose events let the title menu, which draws only when something

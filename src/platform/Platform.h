@@ -49,6 +49,9 @@ void AttachEvents(ALLEGRO_EVENT_QUEUE* queue);
 // For screens that draw nothing while they wait: ends the game, as a lost
 // display does, when the window was destroyed under it.
 void CheckDisplay(ALLEGRO_DISPLAY* display);
+// False where no display can be made at all (a browser without WebGL), so
+// that start-up reports a failed window rather than the library failing its own way.
+bool CanMakeDisplay();
 // The flags of the game's display: fullscreen or in a window that can be
 // resized (a page's canvas keeps its size, and the page scales it).
 int DisplayFlags(bool fullscreen);

@@ -41,6 +41,15 @@ EM_JS(void, WriteStorage, (const char* key, const char* value), {
     }
 });
 
+// A context made only to ask; the browser lets it go with its canvas.
+EM_JS(int, CanUseWebGl, (), {
+    try {
+        return document.createElement("canvas").getContext("webgl") ? 1 : 0;
+    } catch (e) {
+        return 0;
+    }
+});
+
 EM_JS(double, WindowWidth, (), { return window.innerWidth * (window.devicePixelRatio || 1); });
 EM_JS(double, WindowHeight, (), { return window.innerHeight * (window.devicePixelRatio || 1); });
 
@@ -97,6 +106,11 @@ std::string Stored(const char* key)
 void Store(const char* key, const char* value)
 {
     WriteStorage(key, value);
+}
+
+bool HasWebGl()
+{
+    return CanUseWebGl() != 0;
 }
 
 void KeepCanvasFitted()

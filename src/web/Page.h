@@ -15,6 +15,8 @@ void GameEnded(int exitStatus);
 std::string Stored(const char* key);
 // Stores value under key; nothing when the browser keeps no storage.
 void Store(const char* key, const char* value);
+// True when the browser can draw with WebGL, which the game's display needs.
+bool HasWebGl();
 // Sizes the canvas to the page's window now and on every resize (see FitPicture).
 void KeepCanvasFitted();
 }

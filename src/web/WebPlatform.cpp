@@ -78,6 +78,11 @@ void CheckDisplay(ALLEGRO_DISPLAY*)
 {
 }
 
+bool CanMakeDisplay()
+{
+    return Page::HasWebGl();
+}
+
 int DisplayFlags(bool)
 {
     // The canvas keeps 800 × 600 pixels, and the page scales it to fit.

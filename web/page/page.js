@@ -31,6 +31,20 @@ var Module = (function () {
     // start-up holds the page until its first frame is drawn, when it first
     // waits and callMain returns. Sound may play, as the player has clicked or
     // pressed a key on the page.
+    // An error the game could not report itself.
+    function stopped(error) {
+        console.error("Fornalina parou:", error);
+        if (state !== "ended") {
+            fail("O jogo parou por um erro inesperado.");
+        }
+    }
+    window.addEventListener("error", function (event) {
+        stopped(event.error || event.message);
+    });
+    window.addEventListener("unhandledrejection", function (event) {
+        stopped(event.reason);
+    });
+
     function start() {
         if (state !== "ready") {
             return;
@@ -39,7 +53,12 @@ var Module = (function () {
         show("starting");
         requestAnimationFrame(function () {
             setTimeout(function () {
-                Module.callMain([]);
+                try {
+                    Module.callMain([]);
+                } catch (error) {
+                    stopped(error);
+                    return;
+                }
                 if (state === "starting") {
                     state = "playing";
                     show(null);
@@ -104,10 +123,7 @@ var Module = (function () {
             state = "ready";
             show("start");
         },
-        onAbort: function (what) {
-            console.error("Fornalina parou:", what);
-            fail("O jogo parou por um erro inesperado.");
-        },
+        onAbort: stopped,
         fornalinaFailure: fail,
         fornalinaEnded: function (status) {
             if (state === "playing" || state === "starting") {
