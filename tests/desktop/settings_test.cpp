@@ -3,6 +3,7 @@
 
 #include "support/AllegroFixture.h"
 #include "support/TempDir.h"
+#include "support/Text.h"
 
 #include <gtest/gtest.h>
 
@@ -12,7 +13,6 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
-#include <iterator>
 #include <string>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -32,20 +32,9 @@ const std::string DAMAGED = "Configura\xE7\xF5"
 const std::string UNREADABLE = "Configura\xE7\xF5"
                                "es n\xE3o lidas (arquivo ileg\xEDvel): ";
 
-std::string Contents(const std::string& path)
-{
-    std::ifstream file(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-}
-
 void Write(const std::string& path, const std::string& contents)
 {
     std::ofstream(path, std::ios::binary | std::ios::trunc) << contents;
-}
-
-bool Holds(const std::string& text, const std::string& part)
-{
-    return text.find(part) != std::string::npos;
 }
 
 class SettingsTest : public ::testing::Test
@@ -188,7 +177,7 @@ TEST_F(SettingsTest, AFailedWriteLeavesTheOldFileWholeAndNoDraft)
 {
     SettingsFile file(m_path);
     ASSERT_TRUE(file.Save(SettingsChange{false, true}));
-    const std::string before = Contents(m_path);
+    const std::string before = FileContents(m_path);
 
     // A disk that fills up: no file may grow past a few bytes.
     rlimit limit;
@@ -201,7 +190,7 @@ TEST_F(SettingsTest, AFailedWriteLeavesTheOldFileWholeAndNoDraft)
     std::signal(SIGXFSZ, previousHandler);
 
     EXPECT_FALSE(errors.empty());
-    EXPECT_EQ(Contents(m_path), before);
+    EXPECT_EQ(FileContents(m_path), before);
     EXPECT_TRUE(OthersInFolder().empty());
 }
 
@@ -218,7 +207,7 @@ TEST_F(SettingsTest, DraftsAreNeverPlantedLinksAndDraftsLeftBehindGo)
 
     ASSERT_TRUE(SettingsFile(m_path).Save(SettingsChange{false, std::nullopt}));
     EXPECT_FALSE(SettingsFile(m_path).Load().musicOn);
-    EXPECT_EQ(Contents(precious), "precious");
+    EXPECT_EQ(FileContents(precious), "precious");
     std::vector<std::string> others = OthersInFolder();
     std::sort(others.begin(), others.end());
     EXPECT_EQ(others, (std::vector<std::string>{fs::path(oldDraft).filename().string(), "settings.cfg.backup"}));
@@ -255,8 +244,8 @@ TEST_F(SettingsTest, SavingKeepsTheModeAndWritesThroughALink)
         fs::create_symlink("../dotfiles/fornalina.cfg", m_path);
         ASSERT_TRUE(SettingsFile(m_path).Save(SettingsChange{false, std::nullopt})) << existing;
         EXPECT_TRUE(fs::is_symlink(m_path));
-        EXPECT_TRUE(Holds(Contents(real), "music=off"));
-        EXPECT_EQ(Holds(Contents(real), "fullscreen=on"), existing);
+        EXPECT_TRUE(Holds(FileContents(real), "music=off"));
+        EXPECT_EQ(Holds(FileContents(real), "fullscreen=on"), existing);
         EXPECT_EQ(std::distance(fs::directory_iterator(m_dir.File("dotfiles")), fs::directory_iterator()), 1);
     }
 }
@@ -274,7 +263,7 @@ TEST_F(SettingsTest, ASaveChangesItsKeyOverWhatTheFileHoldsNow)
     const Settings both = SettingsFile(m_path).Load();
     EXPECT_FALSE(both.musicOn);
     EXPECT_TRUE(both.fullscreen) << "one game's switch undid the other's";
-    const std::string text = Contents(m_path);
+    const std::string text = FileContents(m_path);
     EXPECT_TRUE(Holds(text, "# the player's note") && Holds(text, "[window]") && Holds(text, "scale=2")) << text;
 
     // At the same moment: one game saves while the other saves again and

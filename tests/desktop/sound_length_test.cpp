@@ -1,11 +1,10 @@
 #include "desktop/SoundLength.h"
+#include "support/Text.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdint>
 #include <cstdio>
-#include <fstream>
-#include <iterator>
 #include <optional>
 #include <string>
 
@@ -14,12 +13,6 @@
 
 namespace
 {
-std::string Contents(const std::string& path)
-{
-    std::ifstream file(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-}
-
 std::optional<double> Declared(std::string bytes, std::optional<double> (*reader)(std::FILE*))
 {
     std::FILE* file = fmemopen(bytes.data(), bytes.size(), "rb");
@@ -66,7 +59,7 @@ void ExpectLengths(const Case* begin, const Case* end, std::optional<double> (*r
 
 TEST(SoundLength, WavHeaders)
 {
-    const std::string real = Contents("Assets/Music/pot-lid-1.wav");
+    const std::string real = FileContents("Assets/Music/pot-lid-1.wav");
     ASSERT_GT(real.size(), 44u);
     const std::size_t data = real.find("data");
     std::string huge = real;
@@ -98,7 +91,7 @@ TEST(SoundLength, WavHeaders)
 
 TEST(SoundLength, OggVorbisHeaders)
 {
-    const std::string real = Contents("Assets/Music/Fornalina.ogg");
+    const std::string real = FileContents("Assets/Music/Fornalina.ogg");
     ASSERT_GT(real.size(), 6000u);
     const std::size_t lastPage = real.rfind("OggS");
     std::string huge = real;

@@ -2,6 +2,7 @@
 #include "support/GameProcess.h"
 #include "support/GameWindow.h"
 #include "support/TempDir.h"
+#include "support/Text.h"
 #include "support/VirtualDisplay.h"
 
 #include <gtest/gtest.h>
@@ -11,7 +12,6 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <string>
 #include <sys/wait.h>
 #include <thread>
@@ -25,17 +25,11 @@ namespace
 const char* const MENU = "Assets/Sprites/Menu.png";
 const char* const DIFFICULTY = "Assets/Sprites/Dificuldade.png";
 
-std::string Contents(const std::string& path)
-{
-    std::ifstream file(path);
-    return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-}
-
 // Waits up to seconds until the file holds that text; true when it does.
 bool WaitForContents(const std::string& path, const std::string& part, double seconds)
 {
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::duration<double>(seconds);
-    while (Contents(path).find(part) == std::string::npos)
+    while (FileContents(path).find(part) == std::string::npos)
     {
         if (std::chrono::steady_clock::now() > deadline)
         {
@@ -161,17 +155,17 @@ TEST(Fullscreen, FollowsTheKeysAndTheWindowManagerAndIsRememberedUnlessOverridde
         ASSERT_TRUE(window.WaitForPicture(MENU, 30.0)) << game.Errors();
         window.PressKey("F11"); // on the menu, which waits for a key
         EXPECT_TRUE(window.WaitForPicture(MENU, 1024, 768, 10.0)) << "not fullscreen, or not scaled";
-        EXPECT_TRUE(WaitForContents(file, "fullscreen=on", 10.0)) << Contents(file);
+        EXPECT_TRUE(WaitForContents(file, "fullscreen=on", 10.0)) << FileContents(file);
         // The window manager switches by itself: the game follows, remembers
         // it, and its own keys go on from where the window really is.
         window.PressKey("Return");
         ASSERT_TRUE(window.WaitForPicture(DIFFICULTY, 1024, 768, 10.0));
         ASSERT_TRUE(window.SwitchFullscreen());
         EXPECT_TRUE(window.WaitForPicture(DIFFICULTY, 800, 600, 10.0)) << "not back in a window";
-        EXPECT_TRUE(WaitForContents(file, "fullscreen=off", 10.0)) << Contents(file);
+        EXPECT_TRUE(WaitForContents(file, "fullscreen=off", 10.0)) << FileContents(file);
         window.PressKey("Alt_L+Return");
         EXPECT_TRUE(window.WaitForPicture(DIFFICULTY, 1024, 768, 10.0)) << "Alt+Enter did not fill the screen";
-        EXPECT_TRUE(WaitForContents(file, "fullscreen=on", 10.0)) << Contents(file);
+        EXPECT_TRUE(WaitForContents(file, "fullscreen=on", 10.0)) << FileContents(file);
         EXPECT_TRUE(window.Close());
         EXPECT_TRUE(game.WaitForExit(20.0));
         EXPECT_EQ(game.ExitStatus(), 0) << game.Errors();
@@ -190,8 +184,8 @@ TEST(Fullscreen, FollowsTheKeysAndTheWindowManagerAndIsRememberedUnlessOverridde
         const GameWindow window(game.Pid(), server.Name());
         EXPECT_TRUE(window.WaitForPicture(MENU, 800, 600, 30.0)) << game.Errors();
         window.PressKey("m");
-        EXPECT_TRUE(WaitForContents(file, "music=off", 10.0)) << Contents(file);
-        EXPECT_NE(Contents(file).find("fullscreen=on"), std::string::npos) << "an override is not remembered";
+        EXPECT_TRUE(WaitForContents(file, "music=off", 10.0)) << FileContents(file);
+        EXPECT_NE(FileContents(file).find("fullscreen=on"), std::string::npos) << "an override is not remembered";
     }
 }
 

@@ -1,4 +1,5 @@
 #include "support/GameFixture.h"
+#include "support/Text.h"
 
 #include "content/SceneActors.h"
 #include "desktop/Gamepad.h"
@@ -7,8 +8,6 @@
 
 #include <allegro5/allegro.h>
 
-#include <fstream>
-#include <iterator>
 #include <string>
 
 // At home on a desktop: pausing when the window loses the focus or on ESC, the
@@ -18,13 +17,7 @@ namespace
 {
 std::string SettingsText()
 {
-    std::ifstream file(UserSettingsPath());
-    return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-}
-
-bool Holds(const std::string& text, const std::string& part)
-{
-    return text.find(part) != std::string::npos;
+    return FileContents(UserSettingsPath());
 }
 }
 

@@ -2,6 +2,7 @@
 #include "support/GameProcess.h"
 #include "support/GameWindow.h"
 #include "support/TempDir.h"
+#include "support/Text.h"
 
 #include <gtest/gtest.h>
 
@@ -64,22 +65,16 @@ void Overwrite(const std::string& file, std::size_t position, unsigned long long
     }
 }
 
-std::string Contents(const std::string& file)
-{
-    std::ifstream stream(file, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(stream), std::istreambuf_iterator<char>());
-}
-
 // Headers that claim far more sound than the file holds: 2 GB of samples in
 // the WAV's data chunk, a day in the last Ogg page's granule position.
 void ClaimTwoGigabytes(const std::string& file)
 {
-    Overwrite(file, Contents(file).find("data") + 4, 0x7FFFFFF0, 4);
+    Overwrite(file, FileContents(file).find("data") + 4, 0x7FFFFFF0, 4);
 }
 
 void ClaimADay(const std::string& file)
 {
-    Overwrite(file, Contents(file).rfind("OggS") + 6, 44100ull * 3600 * 24, 8);
+    Overwrite(file, FileContents(file).rfind("OggS") + 6, 44100ull * 3600 * 24, 8);
 }
 
 struct FailedStart

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <fstream>
+#include <iterator>
 #include <string>
 
 // How many times part occurs in text, overlaps included.
@@ -11,4 +13,17 @@ inline int Occurrences(const std::string& text, const std::string& part)
         ++count;
     }
     return count;
+}
+
+// True when part occurs in text.
+inline bool Holds(const std::string& text, const std::string& part)
+{
+    return text.find(part) != std::string::npos;
+}
+
+// The file's bytes as they stand; "" when it cannot be read.
+inline std::string FileContents(const std::string& path)
+{
+    std::ifstream file(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
 }

@@ -27,10 +27,6 @@ var Module = (function () {
         show("failure");
     }
 
-    // The game starts once the page has shown that it is starting: its
-    // start-up holds the page until its first frame is drawn, when it first
-    // waits and callMain returns. Sound may play, as the player has clicked or
-    // pressed a key on the page.
     // An error the game could not report itself.
     function stopped(error) {
         console.error("Fornalina parou:", error);
@@ -45,6 +41,10 @@ var Module = (function () {
         stopped(event.reason);
     });
 
+    // The game starts once the page has shown that it is starting: its
+    // start-up holds the page until its first frame is drawn, when it first
+    // waits and callMain returns. Sound may play, as the player has clicked or
+    // pressed a key on the page.
     function start() {
         if (state !== "ready") {
             return;
