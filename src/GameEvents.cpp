@@ -3,8 +3,8 @@
 #include "componentsystem/DrawableComponent.h"
 #include "componentsystem/TransformableComponent.h"
 #include "content/SceneActors.h"
-#include "desktop/FullscreenKeys.h"
 #include "gameplay/RoundRules.h"
+#include "input/FullscreenKeys.h"
 
 #include "platform/Platform.h"
 

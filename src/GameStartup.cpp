@@ -1,12 +1,12 @@
 #include "Game.h"
 
 #include "content/SceneActors.h"
-#include "desktop/AssetChecks.h"
-#include "desktop/SoundLength.h"
+#include "filechecks/AssetChecks.h"
+#include "filechecks/RegularFile.h"
+#include "filechecks/SoundLength.h"
 #include "gameplay/AccountLayout.h"
 #include "pictures/BitmapFile.h"
 #include "pictures/PicturePrefetch.h"
-#include "pictures/RegularFile.h"
 #include "platform/Platform.h"
 
 #include <allegro5/allegro_acodec.h>

@@ -1,8 +1,8 @@
 #include "TitleMenu.h"
 
-#include "desktop/FullscreenKeys.h"
-#include "desktop/Gamepad.h"
-#include "desktop/WindowFit.h"
+#include "input/FullscreenKeys.h"
+#include "input/Gamepad.h"
+#include "screen/WindowFit.h"
 
 #include "componentsystem/DrawableComponent.h"
 #include "componentsystem/TransformableComponent.h"

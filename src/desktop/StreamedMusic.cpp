@@ -1,7 +1,7 @@
 #include "platform/Platform.h"
 
-#include "desktop/AssetChecks.h"
-#include "pictures/RegularFile.h"
+#include "filechecks/AssetChecks.h"
+#include "filechecks/RegularFile.h"
 
 #include <allegro5/allegro_audio.h>
 

@@ -1,7 +1,7 @@
 #include "Game.h"
 
 #include "content/SceneActors.h"
-#include "desktop/WindowFit.h"
+#include "screen/WindowFit.h"
 
 #include <allegro5/allegro_font.h>
 

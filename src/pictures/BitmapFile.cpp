@@ -1,7 +1,7 @@
 #include "pictures/BitmapFile.h"
 
+#include "filechecks/RegularFile.h"
 #include "pictures/PicturePrefetch.h"
-#include "pictures/RegularFile.h"
 
 #include <algorithm>
 #include <atomic>

@@ -1,6 +1,6 @@
 #include "web/Page.h"
 
-#include "desktop/WindowFit.h"
+#include "screen/WindowFit.h"
 
 #include <emscripten.h>
 #include <emscripten/html5.h>

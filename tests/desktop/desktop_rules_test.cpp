@@ -1,8 +1,8 @@
 #include "desktop/CommandLine.h"
-#include "desktop/FullscreenKeys.h"
-#include "desktop/Gamepad.h"
 #include "desktop/SettingsPath.h"
-#include "desktop/WindowFit.h"
+#include "input/FullscreenKeys.h"
+#include "input/Gamepad.h"
+#include "screen/WindowFit.h"
 
 #include <allegro5/allegro.h>
 #include <gtest/gtest.h>

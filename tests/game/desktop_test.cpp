@@ -2,9 +2,9 @@
 #include "support/Text.h"
 
 #include "content/SceneActors.h"
-#include "desktop/Gamepad.h"
 #include "desktop/Settings.h"
 #include "desktop/SettingsPath.h"
+#include "input/Gamepad.h"
 
 #include <allegro5/allegro.h>
 

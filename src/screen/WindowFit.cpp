@@ -1,4 +1,4 @@
-#include "desktop/WindowFit.h"
+#include "screen/WindowFit.h"
 
 #include "content/ScreenLayout.h"
 

@@ -1,4 +1,4 @@
-#include "desktop/Gamepad.h"
+#include "input/Gamepad.h"
 
 #include <allegro5/keycodes.h>
 

@@ -1,4 +1,4 @@
-#include "desktop/FullscreenKeys.h"
+#include "input/FullscreenKeys.h"
 
 namespace
 {

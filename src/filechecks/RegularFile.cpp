@@ -1,4 +1,4 @@
-#include "pictures/RegularFile.h"
+#include "filechecks/RegularFile.h"
 
 #include <sys/stat.h>
 

@@ -1,4 +1,4 @@
-#include "desktop/AssetChecks.h"
+#include "filechecks/AssetChecks.h"
 
 namespace
 {

@@ -1,4 +1,4 @@
-#include "desktop/SoundLength.h"
+#include "filechecks/SoundLength.h"
 #include "support/Text.h"
 
 #include <gtest/gtest.h>
