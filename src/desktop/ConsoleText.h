@@ -3,12 +3,9 @@
 #include <cstdio>
 #include <string>
 
-// The start-up failure messages are kept as single-byte Windows-1252 text (the
-// "á" of "áudio" is the byte 0xE1). A terminal whose locale uses UTF-8 would
-// show such a byte as "�", so there they are written in UTF-8 instead.
-
-// The same text in UTF-8.
-std::string Windows1252ToUtf8(const std::string& text);
+// The game's failure messages are Windows-1252 text (text/Windows1252.h). A
+// terminal whose locale uses UTF-8 would show the "á" of "áudio", the byte
+// 0xE1, as "�", so there they are written in UTF-8 instead.
 
 // True when the character type locale (set from the environment by main) uses
 // UTF-8.

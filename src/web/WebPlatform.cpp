@@ -1,7 +1,7 @@
 #include "platform/Platform.h"
 
-#include "desktop/ConsoleText.h"
 #include "pictures/PicturePrefetch.h"
+#include "text/Windows1252.h"
 #include "web/Page.h"
 
 #include <emscripten.h>
@@ -59,9 +59,7 @@ void RememberMusic(bool on)
     Page::Store(MUSIC_KEY, on ? "on" : "off");
 }
 
-void RememberFullscreen(bool)
-{
-}
+void RememberFullscreen(bool) {}
 
 void WatchDisplay()
 {
@@ -74,9 +72,7 @@ void AttachEvents(ALLEGRO_EVENT_QUEUE* queue)
     attached = true;
 }
 
-void CheckDisplay(ALLEGRO_DISPLAY*)
-{
-}
+void CheckDisplay(ALLEGRO_DISPLAY*) {}
 
 bool CanMakeDisplay()
 {
