@@ -1,29 +1,16 @@
 #include "Game.h"
 
 #include "content/SceneActors.h"
-
-#if defined(__GLIBC__)
-#include <malloc.h>
-#endif
-
-namespace
-{
-// The last round's pictures were just freed: give those pages back to the
-// system, or the heap keeps a little more of them round after round.
-void ReturnFreedMemory()
-{
-#if defined(__GLIBC__)
-    malloc_trim(0);
-#endif
-}
-}
+#include "platform/Platform.h"
 
 void Game::StartNewGame()
 {
     m_state = CHOOSE_DIFFICULTY;
     SetActorVisible(SceneActor::GAME_OVER, false);
     ClearGameScene();
-    ReturnFreedMemory();
+    // The last round's pictures were just freed: without this the heap keeps
+    // a little more of them round after round.
+    Platform::ReturnFreedMemory();
     CreateSceneActors();
 }
 

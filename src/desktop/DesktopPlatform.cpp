@@ -6,6 +6,10 @@
 #include "desktop/WindowState.h"
 #include "pictures/PicturePrefetch.h"
 
+#if defined(__GLIBC__)
+#include <malloc.h>
+#endif
+
 namespace
 {
 SettingsFile& TheSettingsFile()
@@ -98,6 +102,13 @@ std::unique_ptr<PicturePrefetch> PrefetchPictures([[maybe_unused]] const std::ve
     return nullptr;
 #else
     return std::make_unique<PicturePrefetch>(paths);
+#endif
+}
+
+void ReturnFreedMemory()
+{
+#if defined(__GLIBC__)
+    malloc_trim(0);
 #endif
 }
 }

@@ -67,6 +67,10 @@ bool IsFullscreen(ALLEGRO_DISPLAY* display);
 // goes on, where threads may be used; nullptr where they are decoded in turn.
 std::unique_ptr<PicturePrefetch> PrefetchPictures(const std::vector<std::string>& paths);
 
+// Gives the pages of memory just freed back to the system, where its
+// allocator keeps them otherwise.
+void ReturnFreedMemory();
+
 // The background music, looping from start-up: streamed by the audio thread
 // on the desktop, decoded whole in a browser, which has no threads.
 struct Music;

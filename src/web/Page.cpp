@@ -9,6 +9,8 @@
 
 namespace
 {
+// The EM_JS bodies are JavaScript, which clang-format would take for C++.
+// clang-format off
 // The page's functions are looked up when called: the page defines them in
 // web/page/page.js, and a page without them (a test's) still runs the game.
 EM_JS(void, CallPageFailure, (const char* message), {
@@ -67,6 +69,7 @@ EM_JS(void, FitOnResize, (), {
         window.addEventListener("resize", function() { _fornalina_fit_canvas(); });
     }
 });
+// clang-format on
 }
 
 // Called by the page as its window changes size.

@@ -99,4 +99,9 @@ std::unique_ptr<PicturePrefetch> PrefetchPictures(const std::vector<std::string>
 {
     return nullptr; // no threads in the page: the pictures load in turn
 }
+
+void ReturnFreedMemory()
+{
+    // The page's heap only grows: there is nothing to give back.
+}
 }

@@ -4,9 +4,7 @@
 #include <cmath>
 #include <ctime>
 #include <fstream>
-#if defined(__GLIBC__)
-#include <malloc.h>
-#endif
+#include <malloc.h> // mallinfo2: the benchmark runs on the desktop build, over glibc
 #include <unistd.h>
 
 namespace
@@ -47,12 +45,8 @@ long ResidentKb()
 
 double HeapBytesInUse()
 {
-#if defined(__GLIBC__)
     const struct mallinfo2 heap = mallinfo2();
     return static_cast<double>(heap.uordblks + heap.hblkhd);
-#else
-    return 0.0;
-#endif
 }
 
 double RobustSlope(const std::vector<double>& x, const std::vector<double>& y)
