@@ -8,7 +8,8 @@
 #include "content/IngredientRecord.h"
 #include "gameplay/RoundRules.h"
 #include "gameplay/UpdateClock.h"
-#include "input/Gamepad.h"
+#include "input/Action.h"
+#include "input/HeldDirection.h"
 #include "pictures/PictureAtlas.h"
 #include "pictures/PicturePrefetch.h"
 #include "platform/Platform.h"
@@ -69,10 +70,14 @@ private:
     bool ScreenWaitsForPlayer() const;
     bool FrameIsOwed() const;
 
-    // Events and keys by state (GameEvents.cpp).
+    // Events by state (GameEvents.cpp): the window's, the round's ticks, and
+    // the player's, which the input rule (input/InputRule.h) turns into actions.
     void HandleEvent(const ALLEGRO_EVENT& event);
+    void HandleRoundTick(const ALLEGRO_EVENT& event);
+    // Does what the player asked for on the current screen.
+    void Act(Action action);
     void ChooseDifficulty(int difficulty);
-    void MoveCook(int keycode);
+    void MoveCook(bool toRight);
     void ToggleSound();
     void ToggleFullscreen();
     // The window is fullscreen or not, as it really is now (after a switch, or
@@ -81,13 +86,11 @@ private:
     void StartRound();
     void RunTitleMenu();
 
-    // A gamepad: its buttons and directions act as the keys they stand for
-    // (GamepadEvents.cpp).
-    void HandleGamepadEvent(const ALLEGRO_EVENT& event);
-    void PressKeyFromGamepad(int keycode);
-    // Moves the cook for a direction held on the stick: at once when it was just
-    // pressed, then at the cadence of a held key, one step at most a frame.
-    void RepeatHeldDirection(bool pressedNow);
+    // A gamepad's sticks (GamepadEvents.cpp): a direction acts when it is
+    // pressed, then, held, repeats at the cadence of a held key, at most one
+    // step a frame.
+    void HandleStick(const ALLEGRO_EVENT& event);
+    void RepeatHeldDirection();
 
     // A new game, and letting go of the scenes (GameScenes.cpp).
     void StartNewGame();
@@ -168,9 +171,9 @@ private:
     std::function<double()> m_clock = al_get_time; // seconds; tests give their own
     bool m_fullscreen = false;
     int m_launchFullscreen = -1;
-    Gamepad::HeldDirection m_heldDirection; // left and right: the cook, the easy and hard levels
-    Gamepad::HeldDirection m_heldVertical;  // up: the medium level
-    double m_roundStartTime = 0.0;          // timer events older than this belong to the recipe screen
-    double m_switchingSeconds = 0.0;        // spent in fullscreen switches since the round's last tick
+    HeldDirection m_heldDirection;   // left and right: the cook, the easy and hard levels
+    HeldDirection m_heldVertical;    // up: the medium level
+    double m_roundStartTime = 0.0;   // timer events older than this belong to the recipe screen
+    double m_switchingSeconds = 0.0; // spent in fullscreen switches since the round's last tick
     int m_exitStatus = 0;
 };

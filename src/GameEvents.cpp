@@ -4,18 +4,12 @@
 #include "componentsystem/TransformableComponent.h"
 #include "content/SceneActors.h"
 #include "gameplay/RoundRules.h"
-#include "input/FullscreenKeys.h"
-
+#include "input/InputRule.h"
 #include "platform/Platform.h"
+#include "screen/WindowEvents.h"
 
 namespace
 {
-// The key of an event of that type, or 0 (no key has that code) for any other.
-int KeyOf(const ALLEGRO_EVENT& event, ALLEGRO_EVENT_TYPE type)
-{
-    return event.type == type ? event.keyboard.keycode : 0;
-}
-
 // A key pressed, the window (uncovered, resized, the focus), a gamepad: after
 // any event but a tick or a key or button let go, what a screen shows may
 // have changed.
@@ -32,130 +26,122 @@ void Game::HandleEvent(const ALLEGRO_EVENT& event)
     {
         m_frameOwed = true;
     }
-    if (event.type == ALLEGRO_EVENT_DISPLAY_RESIZE && event.display.source == m_display)
+    // The title menu reads its own events; before the game starts and once it
+    // quits, every screen ignores them all.
+    const bool screenTakesEvents =
+        m_state != TITLE_MENU && m_state != QUIT && m_state != NOT_STARTED && m_state != UNUSED_STATE;
+    switch (AnswerWindowEvent(event, m_display, screenTakesEvents && ScreenWaitsForPlayer()))
     {
+    case WindowNews::Resized:
         // Every screen but the title menu draws its next frame at the new size.
-        al_acknowledge_resize(m_display);
         FollowFullscreen(Platform::IsFullscreen(m_display));
         return;
+    case WindowNews::Closed:
+        if (screenTakesEvents)
+        {
+            m_state = QUIT;
+        }
+        return;
+    case WindowNews::Uncovered:
+    case WindowNews::Taken:
+        return;
+    case WindowNews::None:
+        break;
     }
-    if (event.type == ALLEGRO_EVENT_JOYSTICK_CONFIGURATION)
+    if (!screenTakesEvents)
     {
-        al_reconfigure_joysticks(); // a gamepad came or went
         return;
     }
-    if (m_state == TITLE_MENU || m_state == QUIT || m_state == NOT_STARTED || m_state == UNUSED_STATE)
+    switch (event.type)
     {
-        return; // the title menu reads its own events; the others ignore them all
-    }
-    if (event.type == ALLEGRO_EVENT_DISPLAY_CLOSE)
-    {
-        m_state = QUIT;
-        return;
-    }
-    if (event.type == ALLEGRO_EVENT_TIMER && ScreenWaitsForPlayer())
-    {
-        // Nothing is drawn while the screen waits, so a window destroyed by
-        // another program would go unnoticed: look once a tick.
-        Platform::CheckDisplay(m_display);
-        return;
-    }
-    if (TogglesFullscreen(event))
-    {
-        ToggleFullscreen();
-        return;
-    }
-    if (event.type == ALLEGRO_EVENT_DISPLAY_SWITCH_OUT && m_state == PLAYING)
-    {
+    case ALLEGRO_EVENT_TIMER:
+        HandleRoundTick(event);
+        break;
+    case ALLEGRO_EVENT_DISPLAY_SWITCH_OUT:
         // The player looks at another window: the round waits, as P makes it.
-        m_state = PAUSED;
-        return;
-    }
-    if (event.type == ALLEGRO_EVENT_JOYSTICK_BUTTON_DOWN || event.type == ALLEGRO_EVENT_JOYSTICK_AXIS)
-    {
-        HandleGamepadEvent(event);
-        return;
-    }
-    if (IsEnterWithAlt(event))
-    {
-        return; // the fullscreen switch's, not this screen's ENTER
-    }
-    // Key-down events on the result screen only: a key held from the round
-    // repeats as character events, which must not skip the result.
-    const int key = KeyOf(event, m_state == ROUND_OVER ? ALLEGRO_EVENT_KEY_DOWN : ALLEGRO_EVENT_KEY_CHAR);
-    // A held key repeats as character events: a switch such as P or M acts
-    // once per press (each switch of the music is saved, too).
-    const bool repeated = event.type == ALLEGRO_EVENT_KEY_CHAR && event.keyboard.repeat;
-    if (key == ALLEGRO_KEY_M && !repeated)
-    {
-        ToggleSound();
-        return;
-    }
-
-    switch (m_state)
-    {
-    case PLAYING:
-        // Ticks count in this state only: every other screen stops the clock. A
-        // tick of the timer's run before the round started is not the round's,
-        // and a late one stands for time in which the game could not run.
-        if (event.type == ALLEGRO_EVENT_TIMER && event.any.timestamp >= m_roundStartTime)
-        {
-            // A tick kept waiting by fullscreen switches is not late for it:
-            // the timer stood still while they ran.
-            const double handledAt = al_get_time() - m_switchingSeconds;
-            m_switchingSeconds = 0.0;
-            if (!RoundRules::TickIsLate(event.timer.error, event.any.timestamp, handledAt))
-            {
-                Tick();
-            }
-        }
-        else if (key == ALLEGRO_KEY_LEFT || key == ALLEGRO_KEY_RIGHT)
-        {
-            MoveCook(key);
-        }
-        else if ((key == ALLEGRO_KEY_P || key == ALLEGRO_KEY_ESCAPE) && !repeated)
+        if (m_state == PLAYING)
         {
             m_state = PAUSED;
         }
         break;
-    case PAUSED:
-        if (key == ALLEGRO_KEY_P && !repeated)
-        {
-            m_state = PLAYING;
-            SetActorVisible(SceneActor::PAUSE, false);
-        }
-        break;
-    case SHOW_RECIPE:
-        if (key == ALLEGRO_KEY_ENTER)
-        {
-            StartRound();
-        }
-        break;
-    case CHOOSE_DIFFICULTY:
-        // The digits of the main row only: the keypad's have codes of their own.
-        if (key == ALLEGRO_KEY_1 || key == ALLEGRO_KEY_2 || key == ALLEGRO_KEY_3)
-        {
-            ChooseDifficulty(key - ALLEGRO_KEY_1);
-        }
-        break;
-    case INSTRUCTIONS:
-        if (key == ALLEGRO_KEY_ESCAPE)
-        {
-            SetActorVisible(SceneActor::INSTRUCTION, false);
-            m_state = TITLE_MENU;
-        }
-        break;
-    case ROUND_OVER:
-        if (key == ALLEGRO_KEY_ENTER)
-        {
-            StartNewGame();
-        }
-        else if (key == ALLEGRO_KEY_ESCAPE)
-        {
-            m_state = QUIT;
-        }
+    case ALLEGRO_EVENT_JOYSTICK_AXIS:
+        HandleStick(event);
         break;
     default:
+        Act(ActionFor(m_state, InputOf(event)));
+        break;
+    }
+}
+
+void Game::HandleRoundTick(const ALLEGRO_EVENT& event)
+{
+    // Ticks count in this state only: every other screen stops the clock. A
+    // tick of the timer's run before the round started is not the round's,
+    // and a late one stands for time in which the game could not run.
+    if (m_state != PLAYING || event.any.timestamp < m_roundStartTime)
+    {
+        return;
+    }
+    // A tick kept waiting by fullscreen switches is not late for it: the
+    // timer stood still while they ran.
+    const double handledAt = al_get_time() - m_switchingSeconds;
+    m_switchingSeconds = 0.0;
+    if (!RoundRules::TickIsLate(event.timer.error, event.any.timestamp, handledAt))
+    {
+        Tick();
+    }
+}
+
+void Game::Act(Action action)
+{
+    switch (action)
+    {
+    case Action::Play:
+        m_state = CHOOSE_DIFFICULTY;
+        break;
+    case Action::Instructions:
+        m_state = INSTRUCTIONS;
+        break;
+    case Action::Quit:
+        m_state = QUIT;
+        break;
+    case Action::Back:
+        SetActorVisible(SceneActor::INSTRUCTION, false);
+        m_state = TITLE_MENU;
+        break;
+    case Action::Easy:
+        ChooseDifficulty(0);
+        break;
+    case Action::Medium:
+        ChooseDifficulty(1);
+        break;
+    case Action::Hard:
+        ChooseDifficulty(2);
+        break;
+    case Action::Start:
+        StartRound();
+        break;
+    case Action::Left:
+    case Action::Right:
+        MoveCook(action == Action::Right);
+        break;
+    case Action::Pause:
+        m_state = PAUSED;
+        break;
+    case Action::Resume:
+        m_state = PLAYING;
+        SetActorVisible(SceneActor::PAUSE, false);
+        break;
+    case Action::Again:
+        StartNewGame();
+        break;
+    case Action::Music:
+        ToggleSound();
+        break;
+    case Action::Fullscreen:
+        ToggleFullscreen();
+        break;
+    case Action::None:
         break;
     }
 }
@@ -180,13 +166,12 @@ void Game::StartRound()
     m_switchingSeconds = 0.0;
 }
 
-void Game::MoveCook(int keycode)
+void Game::MoveCook(bool toRight)
 {
     std::shared_ptr<Actor> cook = m_actorManager.GetActor(SceneActor::COOK);
     auto* transform = cook->GetComponent<TransformableComponent>();
     auto* drawable = cook->GetComponent<DrawableComponent>();
-    const RoundRules::CookStep step =
-        RoundRules::StepCook(transform->GetX(), drawable->GetWidth(), keycode == ALLEGRO_KEY_RIGHT);
+    const RoundRules::CookStep step = RoundRules::StepCook(transform->GetX(), drawable->GetWidth(), toRight);
     if (step.moved)
     {
         step.toRight ? drawable->ShowSecond() : drawable->ShowFirst();

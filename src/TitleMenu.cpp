@@ -1,7 +1,9 @@
 #include "TitleMenu.h"
 
-#include "input/FullscreenKeys.h"
-#include "input/Gamepad.h"
+#include "GameState.h"
+
+#include "input/InputRule.h"
+#include "screen/WindowEvents.h"
 #include "screen/WindowFit.h"
 
 #include "componentsystem/DrawableComponent.h"
@@ -90,66 +92,39 @@ int TitleMenu::WaitForChoice(ALLEGRO_EVENT_QUEUE* queue)
 
 int TitleMenu::ChoiceFor(const ALLEGRO_EVENT& event)
 {
-    switch (event.type)
+    switch (AnswerWindowEvent(event, al_get_current_display(), true))
     {
-    case ALLEGRO_EVENT_DISPLAY_CLOSE:
+    case WindowNews::Closed:
         return MENU_QUIT;
-    case ALLEGRO_EVENT_DISPLAY_RESIZE:
+    case WindowNews::Resized:
         // A new window size needs a new picture, and may be the window
         // manager's own switch to or from fullscreen, which the game follows.
-        al_acknowledge_resize(event.display.source);
         return MENU_WINDOW_RESIZED;
-    case ALLEGRO_EVENT_DISPLAY_EXPOSE:
-    case ALLEGRO_EVENT_DISPLAY_SWITCH_IN:
-        // Without a compositor a window that was hidden comes back blank.
+    case WindowNews::Uncovered:
         Draw();
         return 0;
-    case ALLEGRO_EVENT_TIMER:
-        // Nothing is drawn while the menu waits, so a window destroyed by
-        // another program would go unnoticed: look once a tick.
-        Platform::CheckDisplay(al_get_current_display());
+    case WindowNews::Taken:
         return 0;
-    case ALLEGRO_EVENT_JOYSTICK_CONFIGURATION:
-        al_reconfigure_joysticks(); // a gamepad came or went
-        return 0;
-    case ALLEGRO_EVENT_JOYSTICK_BUTTON_DOWN:
-    {
-        const char* name = event.joystick.id != nullptr
-                               ? al_get_joystick_button_name(event.joystick.id, event.joystick.button)
-                               : nullptr;
-        return ChoiceForKey(Gamepad::KeyOfButton(event.joystick.button, name != nullptr ? name : ""));
+    case WindowNews::None:
+        break;
     }
-    case ALLEGRO_EVENT_KEY_CHAR:
-        if (TogglesFullscreen(event))
-        {
-            return MENU_TOGGLE_FULLSCREEN;
-        }
-        // ESCAPE repeated by a held key was pressed on the screen before, and
-        // M switches once per press; Enter with Alt belongs to the fullscreen switch.
-        if ((event.keyboard.repeat &&
-             (event.keyboard.keycode == ALLEGRO_KEY_ESCAPE || event.keyboard.keycode == ALLEGRO_KEY_M)) ||
-            IsEnterWithAlt(event))
-        {
-            return 0;
-        }
-        return ChoiceForKey(event.keyboard.keycode);
-    default:
-        return 0;
-    }
+    return ChoiceOf(ActionFor(TITLE_MENU, InputOf(event)));
 }
 
-int TitleMenu::ChoiceForKey(int keycode)
+int TitleMenu::ChoiceOf(Action action)
 {
-    switch (keycode)
+    switch (action)
     {
-    case ALLEGRO_KEY_I:
+    case Action::Instructions:
         return MENU_INSTRUCTIONS;
-    case ALLEGRO_KEY_M:
+    case Action::Music:
         return MENU_TOGGLE_SOUND; // the game switches; the next Show shows it
-    case ALLEGRO_KEY_ESCAPE:
+    case Action::Quit:
         return MENU_QUIT;
-    case ALLEGRO_KEY_ENTER:
+    case Action::Play:
         return MENU_PLAY;
+    case Action::Fullscreen:
+        return MENU_TOGGLE_FULLSCREEN;
     default:
         return 0;
     }

@@ -2,6 +2,7 @@
 
 #include "componentsystem/actormanager.h"
 #include "componentsystem/drawingsystem.h"
+#include "input/Action.h"
 
 #include <allegro5/allegro.h>
 
@@ -48,7 +49,8 @@ private:
     void Draw();
     // The choice an event makes, or 0 for none.
     int ChoiceFor(const ALLEGRO_EVENT& event);
-    static int ChoiceForKey(int keycode);
+    // The choice an action of the title menu makes, or 0 for none.
+    static int ChoiceOf(Action action);
 
     ActorManager m_actorManager;
     DrawingSystem m_drawingSystem;

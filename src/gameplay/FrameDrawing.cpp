@@ -28,7 +28,7 @@ void Game::UpdateAndDraw()
         RunTitleMenu();
         break;
     case PLAYING:
-        RepeatHeldDirection(false);
+        RepeatHeldDirection();
         if (m_readyCount >= 0)
         {
             DrawGetReadyFrame();

@@ -1,7 +1,5 @@
 #include "input/Gamepad.h"
 
-#include <allegro5/keycodes.h>
-
 #include <algorithm>
 #include <cctype>
 
@@ -20,36 +18,36 @@ std::string Lowercase(std::string text)
 constexpr float DEAD_ZONE = 0.5f;
 }
 
-int KeyOfButton(int index, const std::string& name)
+Button ButtonOf(int index, const std::string& name)
 {
     const std::string lower = Lowercase(name);
     if (lower == "a" || lower == "btn_a" || lower == "btn_south" || lower == "south")
     {
-        return ALLEGRO_KEY_ENTER;
+        return Button::South;
     }
     if (lower == "b" || lower == "btn_b" || lower == "btn_east" || lower == "east")
     {
-        return ALLEGRO_KEY_ESCAPE;
+        return Button::East;
     }
     if (lower == "start" || lower == "btn_start")
     {
-        return ALLEGRO_KEY_P;
+        return Button::Start;
     }
     const bool named = !lower.empty() && !(lower[0] == 'b' && lower.size() > 1 && std::isdigit(lower[1]));
     if (named)
     {
-        return 0; // a button the driver names, and it is none of ours
+        return Button::None; // a button the driver names, and it is none of ours
     }
     switch (index)
     {
     case 0:
-        return ALLEGRO_KEY_ENTER;
+        return Button::South;
     case 1:
-        return ALLEGRO_KEY_ESCAPE;
+        return Button::East;
     case 7:
-        return ALLEGRO_KEY_P;
+        return Button::Start;
     default:
-        return 0;
+        return Button::None;
     }
 }
 
@@ -68,31 +66,5 @@ Direction DirectionOf(int axis, float position)
         return position < 0 ? Direction::Up : Direction::Down;
     }
     return Direction::None;
-}
-
-bool HeldDirection::Point(int stick, Direction direction, double now)
-{
-    if (direction == m_direction || (direction == Direction::None && stick != m_stick))
-    {
-        return false;
-    }
-    m_direction = direction;
-    m_stick = stick;
-    m_nextRepeat = now + REPEAT_DELAY;
-    return direction != Direction::None;
-}
-
-bool HeldDirection::RepeatDue(double now)
-{
-    if (m_direction == Direction::None || now < m_nextRepeat)
-    {
-        return false;
-    }
-    m_nextRepeat += REPEAT_INTERVAL;
-    if (m_nextRepeat < now)
-    {
-        m_nextRepeat = now + REPEAT_INTERVAL; // a stall does not pile up steps
-    }
-    return true;
 }
 }

@@ -4,7 +4,7 @@
 #include "content/SceneActors.h"
 #include "desktop/Settings.h"
 #include "desktop/SettingsPath.h"
-#include "input/Gamepad.h"
+#include "input/HeldDirection.h"
 
 #include <allegro5/allegro.h>
 
@@ -122,7 +122,7 @@ TEST_F(GameTest, AGamepadActsAsTheKeys)
         }
         m_probe->Step();
     }
-    const int steps = 1 + static_cast<int>((1.0 - Gamepad::REPEAT_DELAY) / Gamepad::REPEAT_INTERVAL);
+    const int steps = 1 + static_cast<int>((1.0 - REPEAT_DELAY) / REPEAT_INTERVAL);
     EXPECT_NEAR(start - m_probe->Place(SceneActor::COOK)->GetX(), 10.0f * steps, 10.0f);
     m_probe->PadAxis(0, 0, 0.0f); // let go
     m_probe->Step();
