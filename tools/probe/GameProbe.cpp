@@ -185,23 +185,23 @@ void GameProbe::StepTick()
     Step();
 }
 
+void GameProbe::StepIntoTitleMenu(const std::function<void()>& queueMenuEvents)
+{
+    m_roundTime += m_passDuration;
+    game.HandleWaitingEvents();
+    queueMenuEvents();
+    game.UpdateAndDraw();
+}
+
 void GameProbe::StepIntoTitleMenu(int keycode, const std::vector<int>& menuKeycodes)
 {
-    StepIntoTitleMenu(keycode, [this, menuKeycodes] {
+    Char(keycode);
+    StepIntoTitleMenu([this, menuKeycodes] {
         for (int menuKeycode : menuKeycodes)
         {
             Char(menuKeycode);
         }
     });
-}
-
-void GameProbe::StepIntoTitleMenu(int keycode, const std::function<void()>& queueMenuEvents)
-{
-    m_roundTime += m_passDuration;
-    Char(keycode);
-    game.HandleWaitingEvents();
-    queueMenuEvents();
-    game.UpdateAndDraw();
 }
 
 void GameProbe::EnterRound(int difficulty, unsigned seed)

@@ -65,12 +65,13 @@ public:
     void StepChar(int keycode);
     void StepKeyDown(int keycode);
     void StepTick();
-    // A pass whose key leads back to the title menu, with the menu's events
-    // arriving while it waits there in the same pass: the key is handled
-    // first, then the queued events reach the menu, which must end its wait.
+    // A pass whose queued events lead back to the title menu, with the menu's
+    // events arriving while it waits there in the same pass: the queued events
+    // are handled first, then those queueMenuEvents queues reach the menu,
+    // which must end its wait.
+    void StepIntoTitleMenu(const std::function<void()>& queueMenuEvents);
+    // As above, for a key that leads back and the keys pressed on the menu.
     void StepIntoTitleMenu(int keycode, const std::vector<int>& menuKeycodes);
-    // As above, for the events the caller queues in between.
-    void StepIntoTitleMenu(int keycode, const std::function<void()>& queueMenuEvents);
 
     // From the title menu through difficulty and recipe into PLAYING, with
     // srand(seed) just before the difficulty is chosen (0 easy, 1, 2 hard).
