@@ -59,7 +59,7 @@ TEST_F(GameTest, AStickHeldMovesTheCookAsAHeldKeyDoes)
     // A step at once, then the repeats of a held key, one second long.
     m_probe->EnterRound(0);
     m_probe->FinishGetReady();
-    m_probe->ParkAllIngredients(static_cast<int>(m_probe->Spawned().size()) + 1);
+    m_probe->ParkAllIngredients();
     const float start = m_probe->Place(SceneActor::COOK)->GetX();
     m_probe->PadAxis(0, 0, -1.0f);
     m_probe->Step();
