@@ -204,6 +204,15 @@ TEST_P(ScreenInputs, LandOnTheirScreen)
     }
     for (const Pass& pass : row.passes)
     {
+        // The checks read the last captured frame. A pass that starts on the
+        // title menu draws to the window: with the game's first frame drawn
+        // into the capture, LeakSanitizer's check at the exit crashed (its
+        // tracer met signal 11) whenever these tests ran side by side.
+        if (m_probe->State() == TITLE_MENU)
+        {
+            Run(pass);
+            continue;
+        }
         Capture([&] { Run(pass); });
     }
     EXPECT_EQ(m_probe->State(), row.lands);
