@@ -2,11 +2,12 @@
 // on: sizes, transparency, light and dark areas behind the game's text, the
 // font's accents, and the lengths of the sound and the music. A missing or
 // broken asset fails here instead of on the player's screen.
+#include "support/AllegroFixture.h"
+
 #include <allegro5/allegro.h>
 #include <allegro5/allegro_acodec.h>
 #include <allegro5/allegro_audio.h>
 #include <allegro5/allegro_font.h>
-#include <allegro5/allegro_image.h>
 #include <allegro5/allegro_ttf.h>
 #include <gtest/gtest.h>
 
@@ -14,7 +15,6 @@
 #include <cmath>
 #include <cstdint>
 #include <filesystem>
-#include <memory>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -30,8 +30,7 @@ class AllegroEnvironment : public ::testing::Environment
 public:
     void SetUp() override
     {
-        ASSERT_TRUE(al_init());
-        ASSERT_TRUE(al_init_image_addon());
+        StartAllegroForTests();
         ASSERT_TRUE(al_init_font_addon());
         ASSERT_TRUE(al_init_ttf_addon());
         ASSERT_TRUE(al_install_audio()) << "run with ALSOFT_DRIVERS=null when headless";
@@ -50,29 +49,6 @@ public:
     }
 };
 ::testing::Environment* const kAllegro = ::testing::AddGlobalTestEnvironment(new AllegroEnvironment);
-
-struct BitmapDeleter
-{
-    void operator()(ALLEGRO_BITMAP* b) const
-    {
-        al_destroy_bitmap(b);
-    }
-};
-using Bitmap = std::unique_ptr<ALLEGRO_BITMAP, BitmapDeleter>;
-
-struct FontDeleter
-{
-    void operator()(ALLEGRO_FONT* f) const
-    {
-        al_destroy_font(f);
-    }
-};
-using Font = std::unique_ptr<ALLEGRO_FONT, FontDeleter>;
-
-Bitmap Load(const std::string& path)
-{
-    return Bitmap(al_load_bitmap(path.c_str()));
-}
 
 // The pixels of a bitmap as 8-bit RGBA, for area statistics.
 class Pixels
@@ -200,7 +176,7 @@ class PictureFile : public ::testing::TestWithParam<Picture>
 
 TEST_P(PictureFile, LoadsWithinItsSizeLimits)
 {
-    const Bitmap bitmap = Load(GetParam().path);
+    const OwnedBitmap bitmap = LoadMemoryBitmap(GetParam().path);
     ASSERT_NE(bitmap, nullptr) << GetParam().path;
     const int w = al_get_bitmap_width(bitmap.get());
     const int h = al_get_bitmap_height(bitmap.get());
@@ -233,7 +209,7 @@ TEST_P(PictureFile, LoadsWithinItsSizeLimits)
 
 TEST_P(PictureFile, IsOpaqueOrTransparentAsItsScreenNeeds)
 {
-    const Bitmap bitmap = Load(GetParam().path);
+    const OwnedBitmap bitmap = LoadMemoryBitmap(GetParam().path);
     ASSERT_NE(bitmap, nullptr) << GetParam().path;
     const Pixels px(bitmap.get());
     const int w = px.Width(), h = px.Height();
@@ -272,8 +248,8 @@ INSTANTIATE_TEST_SUITE_P(Assets, PictureFile, ::testing::ValuesIn(AllPictures())
 
 TEST(CookPictures, FaceOppositeWaysAsMirrorImages)
 {
-    const Bitmap left = Load("Assets/Sprites/Zuna-esquerda.png");
-    const Bitmap right = Load("Assets/Sprites/Zuna-direita.png");
+    const OwnedBitmap left = LoadMemoryBitmap("Assets/Sprites/Zuna-esquerda.png");
+    const OwnedBitmap right = LoadMemoryBitmap("Assets/Sprites/Zuna-direita.png");
     ASSERT_NE(left, nullptr);
     ASSERT_NE(right, nullptr);
     const Pixels l(left.get()), r(right.get());
@@ -294,7 +270,7 @@ TEST(CookPictures, FaceOppositeWaysAsMirrorImages)
 
 TEST(KitchenBackground, KeepsTheTextAndIconAreasLightAndCalm)
 {
-    const Bitmap bitmap = Load("Assets/Sprites/Background.png");
+    const OwnedBitmap bitmap = LoadMemoryBitmap("Assets/Sprites/Background.png");
     ASSERT_NE(bitmap, nullptr);
     const Pixels px(bitmap.get());
 
@@ -311,7 +287,7 @@ TEST(KitchenBackground, KeepsTheTextAndIconAreasLightAndCalm)
 
 TEST(GameOverPanel, IsDarkWhereTheResultIsWritten)
 {
-    const Bitmap bitmap = Load("Assets/Sprites/FimDeJogo.png");
+    const OwnedBitmap bitmap = LoadMemoryBitmap("Assets/Sprites/FimDeJogo.png");
     ASSERT_NE(bitmap, nullptr);
     const Pixels px(bitmap.get());
     // "Ganhou!"/"Perdeu!" in white at size 80, centred on x 400 from y 300.
@@ -333,8 +309,8 @@ protected:
         ASSERT_NE(m_bigFont, nullptr);
     }
 
-    Font m_font;
-    Font m_bigFont;
+    OwnedFont m_font;
+    OwnedFont m_bigFont;
 };
 
 TEST_F(GameFont, HasTheGlyphsOfPortugueseAndOfTheClock)
@@ -352,13 +328,12 @@ TEST_F(GameFont, HasTheGlyphsOfPortugueseAndOfTheClock)
 TEST_F(GameFont, DrawsVisibleInk)
 {
     // A font file can load and still draw nothing (a WOFF does): count ink.
-    Bitmap canvas(al_create_bitmap(400, 120));
+    OwnedBitmap canvas(al_create_bitmap(400, 120));
     ASSERT_NE(canvas, nullptr);
-    ALLEGRO_BITMAP* previous = al_get_target_bitmap();
-    al_set_target_bitmap(canvas.get());
-    al_clear_to_color(al_map_rgb(0, 0, 0));
-    al_draw_text(m_font.get(), al_map_rgb(255, 255, 255), 200, 10, ALLEGRO_ALIGN_CENTRE, "Perdeu! ção");
-    al_set_target_bitmap(previous);
+    DrawInto(canvas.get(), [this] {
+        al_clear_to_color(al_map_rgb(0, 0, 0));
+        al_draw_text(m_font.get(), al_map_rgb(255, 255, 255), 200, 10, ALLEGRO_ALIGN_CENTRE, "Perdeu! ção");
+    });
 
     const Pixels px(canvas.get());
     int ink = 0;

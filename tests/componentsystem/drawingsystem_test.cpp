@@ -4,6 +4,7 @@
 #include "componentsystem/TransformableComponent.h"
 #include "componentsystem/actormanager.h"
 #include "support/AllegroFixture.h"
+#include "support/DrawnActor.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -27,20 +28,6 @@ protected:
         m_blue = WriteSolidPng(m_dir.File("blue.png"), 10, 10, al_map_rgb(0, 0, 255));
     }
 
-    // An actor with one image at (x, y), visible or not.
-    std::shared_ptr<Actor> MakeActor(const std::string& image, float x, float y, bool visible = true)
-    {
-        auto actor = m_manager.CreateActor(image);
-        auto* drawable = new DrawableComponent();
-        drawable->Load(image);
-        auto* transform = new TransformableComponent();
-        transform->SetPosition(x, y);
-        transform->SetVisible(visible);
-        actor->AddComponent(drawable);
-        actor->AddComponent(transform);
-        return actor;
-    }
-
     TempDir m_dir;
     ActorManager m_manager;
     DrawingSystem m_drawing;
@@ -49,9 +36,9 @@ protected:
 
 TEST_F(DrawingSystemTest, LaterIdsLieOnTopWhateverTheOrderOfRegistration)
 {
-    auto first = MakeActor(m_red, 0, 0);
-    auto second = MakeActor(m_green, 5, 0);
-    auto third = MakeActor(m_blue, 8, 0);
+    auto first = MakeDrawnActor(m_manager, m_red, 0, 0);
+    auto second = MakeDrawnActor(m_manager, m_green, 5, 0);
+    auto third = MakeDrawnActor(m_manager, m_blue, 8, 0);
     m_drawing.Add(third);
     m_drawing.Add(first);
     m_drawing.Add(second);
@@ -67,7 +54,7 @@ TEST_F(DrawingSystemTest, LaterIdsLieOnTopWhateverTheOrderOfRegistration)
 
 TEST_F(DrawingSystemTest, HiddenActorsAndActorsWithoutATransformAreNotDrawn)
 {
-    auto hidden = MakeActor(m_red, 0, 0, false);
+    auto hidden = MakeDrawnActor(m_manager, m_red, 0, 0, false);
     auto noTransform = m_manager.CreateActor("no transform");
     auto* drawable = new DrawableComponent();
     drawable->Load(m_green);
@@ -96,7 +83,7 @@ TEST_F(DrawingSystemTest, DrawFromDrawsTheTailOnlyAndDrawOneActorAlone)
 {
     for (int i = 0; i < 9; ++i)
     {
-        m_drawing.Add(MakeActor(i < 4 ? m_red : m_blue, static_cast<float>(i * 10), 0));
+        m_drawing.Add(MakeDrawnActor(m_manager, i < 4 ? m_red : m_blue, static_cast<float>(i * 10), 0));
     }
     {
         MemoryCanvas canvas(100, 10);
@@ -124,13 +111,13 @@ TEST_F(DrawingSystemTest, DrawFromDrawsTheTailOnlyAndDrawOneActorAlone)
 
 TEST_F(DrawingSystemTest, ActorsThatCannotBeDrawnAreReportedOnceAndSkipped)
 {
-    auto good = MakeActor(m_red, 0, 0);
-    auto unloaded = MakeActor(m_dir.File("missing.png"), 0, 0);
+    auto good = MakeDrawnActor(m_manager, m_red, 0, 0);
+    auto unloaded = MakeDrawnActor(m_manager, m_dir.File("missing.png"), 0, 0);
     auto noDrawable = m_manager.CreateActor("bare");
     auto* transform = new TransformableComponent();
     transform->SetVisible(true);
     noDrawable->AddComponent(transform);
-    auto last = MakeActor(m_blue, 10, 0);
+    auto last = MakeDrawnActor(m_manager, m_blue, 10, 0);
     m_drawing.Add(good);
     m_drawing.Add(unloaded);
     m_drawing.Add(noDrawable);
@@ -163,7 +150,7 @@ TEST_F(DrawingSystemTest, ActorsThatCannotBeDrawnAreReportedOnceAndSkipped)
 
 TEST_F(DrawingSystemTest, RegistrationKeepsTheFirstActorAndClearReleasesTheRest)
 {
-    auto red = MakeActor(m_red, 0, 0);
+    auto red = MakeDrawnActor(m_manager, m_red, 0, 0);
     m_drawing.Add(red);
     auto impostor = std::make_shared<Actor>(1, "impostor");
     auto* drawable = new DrawableComponent();
@@ -179,7 +166,7 @@ TEST_F(DrawingSystemTest, RegistrationKeepsTheFirstActorAndClearReleasesTheRest)
         EXPECT_EQ(canvas.At(5, 5), RED);
     }
 
-    std::weak_ptr<Actor> onlyRegistered = MakeActor(m_blue, 0, 0);
+    std::weak_ptr<Actor> onlyRegistered = MakeDrawnActor(m_manager, m_blue, 0, 0);
     m_drawing.Add(onlyRegistered.lock());
     m_manager.Clear();
     ASSERT_FALSE(onlyRegistered.expired()) << "the registry shares the actor";
@@ -194,7 +181,7 @@ TEST_F(DrawingSystemTest, RegistrationKeepsTheFirstActorAndClearReleasesTheRest)
 
 TEST_F(DrawingSystemTest, AnActorIsDrawnWithTheImageItShowsNow)
 {
-    auto cook = MakeActor(m_red, 0, 0);
+    auto cook = MakeDrawnActor(m_manager, m_red, 0, 0);
     cook->GetComponent<DrawableComponent>()->LoadSecond(m_green);
     m_drawing.Add(cook);
     {

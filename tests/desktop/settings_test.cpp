@@ -2,13 +2,13 @@
 #include "desktop/Settings.h"
 
 #include "support/AllegroFixture.h"
+#include "support/Clock.h"
 #include "support/TempDir.h"
 #include "support/Text.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <chrono>
 #include <csignal>
 #include <filesystem>
 #include <fstream>
@@ -31,11 +31,6 @@ const std::string DAMAGED = "Configura\xE7\xF5"
                             "es n\xE3o lidas (arquivo danificado): ";
 const std::string UNREADABLE = "Configura\xE7\xF5"
                                "es n\xE3o lidas (arquivo ileg\xEDvel): ";
-
-void Write(const std::string& path, const std::string& contents)
-{
-    std::ofstream(path, std::ios::binary | std::ios::trunc) << contents;
-}
 
 class SettingsTest : public ::testing::Test
 {
@@ -114,7 +109,7 @@ TEST_F(SettingsTest, WhatAFileHoldsAndWhatIsReported)
     };
     for (const Case& c : cases)
     {
-        Write(m_path, c.contents);
+        WriteFileContents(m_path, c.contents);
         SettingsFile file(m_path);
         Settings loaded{!c.expected.musicOn, !c.expected.fullscreen};
         const std::string errors = ErrorsOf([&] {
@@ -162,7 +157,7 @@ TEST_F(SettingsTest, AnUnwritableFolderIsReportedOnceAndTheGameGoesOn)
     // A file where the settings folder should be: nothing can be made in it,
     // not even by root.
     fs::remove(m_folder);
-    Write(m_folder, "in the way");
+    WriteFileContents(m_folder, "in the way");
     SettingsFile file(m_path);
     const std::string errors = ErrorsOf([&] {
         EXPECT_FALSE(file.Save(SettingsChange{false, false}));
@@ -197,13 +192,13 @@ TEST_F(SettingsTest, AFailedWriteLeavesTheOldFileWholeAndNoDraft)
 TEST_F(SettingsTest, DraftsAreNeverPlantedLinksAndDraftsLeftBehindGo)
 {
     const std::string precious = m_dir.File("precious");
-    Write(precious, "precious");
+    WriteFileContents(precious, "precious");
     // At the name an earlier save used to draft in, and at one of today's.
     const std::string oldDraft = m_path + "." + std::to_string(getpid()) + ".tmp";
     fs::create_symlink(precious, oldDraft);
     fs::create_symlink(precious, m_path + ".tmp-AAAAAA");
-    Write(m_path + ".tmp-Zz9Zz9", "[game]\nmus"); // a save killed half-way
-    Write(m_path + ".backup", "the player's own");
+    WriteFileContents(m_path + ".tmp-Zz9Zz9", "[game]\nmus"); // a save killed half-way
+    WriteFileContents(m_path + ".backup", "the player's own");
 
     ASSERT_TRUE(SettingsFile(m_path).Save(SettingsChange{false, std::nullopt}));
     EXPECT_FALSE(SettingsFile(m_path).Load().musicOn);
@@ -224,7 +219,7 @@ TEST_F(SettingsTest, DraftsAreNeverPlantedLinksAndDraftsLeftBehindGo)
 
 TEST_F(SettingsTest, SavingKeepsTheModeAndWritesThroughALink)
 {
-    Write(m_path, "[game]\nmusic=on\n");
+    WriteFileContents(m_path, "[game]\nmusic=on\n");
     fs::permissions(m_path, fs::perms::owner_read | fs::perms::owner_write);
     ASSERT_TRUE(SettingsFile(m_path).Save(SettingsChange{false, std::nullopt}));
     EXPECT_EQ(fs::status(m_path).permissions(), fs::perms::owner_read | fs::perms::owner_write);
@@ -239,7 +234,7 @@ TEST_F(SettingsTest, SavingKeepsTheModeAndWritesThroughALink)
         fs::remove(real);
         if (existing)
         {
-            Write(real, "[game]\nfullscreen=on\n");
+            WriteFileContents(real, "[game]\nfullscreen=on\n");
         }
         fs::create_symlink("../dotfiles/fornalina.cfg", m_path);
         ASSERT_TRUE(SettingsFile(m_path).Save(SettingsChange{false, std::nullopt})) << existing;
@@ -252,7 +247,7 @@ TEST_F(SettingsTest, SavingKeepsTheModeAndWritesThroughALink)
 
 TEST_F(SettingsTest, ASaveChangesItsKeyOverWhatTheFileHoldsNow)
 {
-    Write(m_path, "# the player's note\n[window]\nscale=2\n[game]\nmusic=on\nfullscreen=off\n");
+    WriteFileContents(m_path, "# the player's note\n[window]\nscale=2\n[game]\nmusic=on\nfullscreen=off\n");
     // Two games, started before either saves.
     SettingsFile first(m_path);
     SettingsFile second(m_path);
@@ -275,7 +270,7 @@ TEST_F(SettingsTest, ASaveChangesItsKeyOverWhatTheFileHoldsNow)
             second.Save(SettingsChange{std::nullopt, save % 2 == 0});
         }
     });
-    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    Sleep(0.02);
     ASSERT_TRUE(first.Save(SettingsChange{false, std::nullopt}));
     fullscreen.join();
     const Settings last = SettingsFile(m_path).Load();

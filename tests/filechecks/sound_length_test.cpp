@@ -1,4 +1,5 @@
 #include "filechecks/SoundLength.h"
+#include "support/Bytes.h"
 #include "support/Text.h"
 
 #include <gtest/gtest.h>
@@ -19,21 +20,6 @@ std::optional<double> Declared(std::string bytes, std::optional<double> (*reader
     const std::optional<double> seconds = reader(file);
     std::fclose(file);
     return seconds;
-}
-
-void PutLittle(std::string& bytes, std::size_t at, std::uint64_t value, int count)
-{
-    for (int index = 0; index < count; ++index)
-    {
-        bytes[at + index] = static_cast<char>(value >> (8 * index));
-    }
-}
-
-std::string Little(std::uint64_t value, int count)
-{
-    std::string bytes(count, '\0');
-    PutLittle(bytes, 0, value, count);
-    return bytes;
 }
 
 struct Case
@@ -61,23 +47,17 @@ TEST(SoundLength, WavHeaders)
 {
     const std::string real = FileContents("Assets/Music/pot-lid-1.wav");
     ASSERT_GT(real.size(), 44u);
-    const std::size_t data = real.find("data");
-    std::string huge = real;
-    PutLittle(huge, data + 4, 0x7FFFFFF0, 4); // 2 GB of samples, claimed
     std::string lyingRate = real;
     PutLittle(lyingRate, real.find("fmt ") + 16, 0xFFFFFFFF, 4); // bytes a second: not what decoders use
 
     // One second at 8000 Hz, mono, 16 bits, after an odd-sized chunk and its padding.
-    const std::string fmt = "fmt " + Little(16, 4) + Little(1, 2) + Little(1, 2) + Little(8000, 4) + Little(16000, 4) +
-                            Little(2, 2) + Little(16, 2);
-    const std::string built = "RIFF" + Little(0, 4) + "WAVE" + fmt + "LIST" + Little(3, 4) + "abc" + '\0' + "data" +
-                              Little(16000, 4) + std::string(16000, '\0');
+    const std::string built = WavFile(8000, 1, 16, std::string(16000, '\0'), "LIST" + Little(3, 4) + "abc" + '\0');
     std::string noRate = built;
     PutLittle(noRate, built.find("fmt ") + 8 + 4, 0, 4);
 
     const Case cases[] = {
         {"the game's catch sound", real, 0.75},
-        {"2 GB claimed", huge, 0x7FFFFFF0 / 2.0 / 44100.0},
+        {"2 GB claimed", ClaimingTwoGigabytes(real), 0x7FFFFFF0 / 2.0 / 44100.0},
         {"a rate that lies", lyingRate, 0.75},
         {"built", built, 1.0},
         {"cut in the header", real.substr(0, 30), std::nullopt},
@@ -93,11 +73,8 @@ TEST(SoundLength, OggVorbisHeaders)
 {
     const std::string real = FileContents("Assets/Music/Fornalina.ogg");
     ASSERT_GT(real.size(), 6000u);
-    const std::size_t lastPage = real.rfind("OggS");
-    std::string huge = real;
-    PutLittle(huge, lastPage + 6, 44100ull * 3600 * 24, 8); // a day
     std::string endsNoPacket = real;
-    PutLittle(endsNoPacket, lastPage + 6, UINT64_MAX, 8); // the page before it counts
+    PutLittle(endsNoPacket, real.rfind("OggS") + 6, UINT64_MAX, 8); // the page before it counts
     std::string opus = real;
     opus.replace(real.find("vorbis"), 6, "opus  ");
     std::string noRate = real;
@@ -105,7 +82,7 @@ TEST(SoundLength, OggVorbisHeaders)
 
     const Case cases[] = {
         {"the game's music", real, 64.0},
-        {"a day claimed", huge, 3600.0 * 24},
+        {"a day claimed", ClaimingADay(real), 3600.0 * 24},
         {"cut in the header", real.substr(0, 40), std::nullopt},
         {"not Vorbis", opus, std::nullopt},
         {"no rate", noRate, std::nullopt},

@@ -24,7 +24,7 @@ protected:
         m_probe->EnterRound(2);
         m_probe->FinishGetReady();
         m_ids = m_probe->Spawned();
-        m_probe->ParkAllIngredients(static_cast<int>(m_ids.size()) + 1);
+        m_probe->ParkAllIngredients();
     }
 
     void FaceRight(bool right)
@@ -54,7 +54,7 @@ TEST_F(CatchingTest, TheCookCatchesWithThePictureItShows)
     for (const Case& c : cases)
     {
         SCOPED_TRACE(c.what);
-        m_probe->ParkAllIngredients(static_cast<int>(m_ids.size()) + 1);
+        m_probe->ParkAllIngredients();
         m_probe->PlaceCook(350.0f);
         FaceRight(c.facingRight);
         m_probe->PlaceIngredient(m_ids[0], c.x, 465.0f, true);

@@ -1,3 +1,4 @@
+#include "support/Clock.h"
 #include "support/DisplayCheck.h"
 #include "support/GameProcess.h"
 #include "support/GameWindow.h"
@@ -7,14 +8,12 @@
 
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <string>
 #include <sys/wait.h>
-#include <thread>
 #include <vector>
 
 // The built game on a desktop: its command line, and fullscreen on an X server
@@ -28,16 +27,7 @@ const char* const DIFFICULTY = "Assets/Sprites/Dificuldade.png";
 // Waits up to seconds until the file holds that text; true when it does.
 bool WaitForContents(const std::string& path, const std::string& part, double seconds)
 {
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::duration<double>(seconds);
-    while (FileContents(path).find(part) == std::string::npos)
-    {
-        if (std::chrono::steady_clock::now() > deadline)
-        {
-            return false;
-        }
-        std::this_thread::sleep_for(std::chrono::milliseconds(50));
-    }
-    return true;
+    return WaitUntil(seconds, 0.05, [&] { return Holds(FileContents(path), part); });
 }
 }
 
@@ -106,10 +96,7 @@ TEST(BuiltGame, StartsWithItsStandardStreamsClosed)
     // settings file. The message must not go into whatever file the game
     // opens next (the X connection). An X server of its own, as a window on a
     // shared one may cover another test's.
-    if (std::system("command -v Xvfb > /dev/null") != 0)
-    {
-        GTEST_SKIP() << "Xvfb is not installed: this test starts an X server of its own";
-    }
+    SKIP_WITHOUT_XVFB();
     VirtualDisplay server;
     ASSERT_FALSE(server.Name().empty()) << "Xvfb did not start";
     TempDir settings;
@@ -132,10 +119,7 @@ TEST(BuiltGame, StartsWithItsStandardStreamsClosed)
 
 TEST(Fullscreen, FollowsTheKeysAndTheWindowManagerAndIsRememberedUnlessOverridden)
 {
-    if (std::system("command -v Xvfb > /dev/null") != 0)
-    {
-        GTEST_SKIP() << "Xvfb is not installed: this test starts an X server of its own";
-    }
+    SKIP_WITHOUT_XVFB();
     VirtualDisplay server; // 1024 × 768
     ASSERT_FALSE(server.Name().empty());
     if (!server.StartWindowManager())
@@ -194,10 +178,7 @@ TEST(BuiltGame, ClosedAfterARoundHasBegunEndsWithZero)
     // The round's pictures (the ingredient sheet among them) must all go
     // before the library ends, or the exit crashes. An X server of its own:
     // keys pressed on a shared one may reach another test's window.
-    if (std::system("command -v Xvfb > /dev/null") != 0)
-    {
-        GTEST_SKIP() << "Xvfb is not installed: this test starts an X server of its own";
-    }
+    SKIP_WITHOUT_XVFB();
     VirtualDisplay server;
     ASSERT_FALSE(server.Name().empty()) << "Xvfb did not start";
     GameProcess::Options options;

@@ -10,8 +10,8 @@
 
 #include <string>
 
-// At home on a desktop: pausing when the window loses the focus or on ESC, the
-// fullscreen keys and the remembered settings, and a gamepad.
+// At home on a desktop: the fullscreen keys and the remembered settings, and a
+// gamepad's stick held (what every screen does with each input: states_test).
 
 namespace
 {
@@ -19,33 +19,6 @@ std::string SettingsText()
 {
     return FileContents(UserSettingsPath());
 }
-}
-
-TEST_F(GameTest, LosingTheFocusOrEscapePausesTheRoundAndOnlyTheRound)
-{
-    GoTo(CHOOSE_DIFFICULTY);
-    m_probe->Emit(ALLEGRO_EVENT_DISPLAY_SWITCH_OUT);
-    m_probe->Step();
-    EXPECT_EQ(m_probe->State(), CHOOSE_DIFFICULTY);
-
-    m_probe->StepChar(ALLEGRO_KEY_1);
-    m_probe->StepChar(ALLEGRO_KEY_ENTER);
-    m_probe->FinishGetReady();
-    m_probe->Emit(ALLEGRO_EVENT_DISPLAY_SWITCH_OUT);
-    StepAndCapture();
-    EXPECT_EQ(m_probe->State(), PAUSED);
-    EXPECT_EQ(Pixel(400, 50), FixtureArt::PAUSE) << "the pause picture, as P shows it";
-    m_probe->StepTick();
-    EXPECT_EQ(m_probe->Seconds(), 0) << "the clock stands while paused";
-    m_probe->StepChar(ALLEGRO_KEY_ESCAPE);
-    EXPECT_EQ(m_probe->State(), PAUSED) << "only P resumes";
-    m_probe->StepChar(ALLEGRO_KEY_P);
-    EXPECT_EQ(m_probe->State(), PLAYING);
-
-    m_probe->Char(ALLEGRO_KEY_ESCAPE);
-    m_probe->RepeatedChar(ALLEGRO_KEY_ESCAPE);
-    m_probe->Step();
-    EXPECT_EQ(m_probe->State(), PAUSED);
 }
 
 TEST_F(GameTest, OnlyWhatReallyHappenedIsRememberedAndAltEnterIsNoEnter)
@@ -81,35 +54,12 @@ TEST_F(GameTest, OnlyWhatReallyHappenedIsRememberedAndAltEnterIsNoEnter)
     EXPECT_FALSE(Holds(SettingsText(), "fullscreen=on")) << SettingsText();
 }
 
-TEST_F(GameTest, AGamepadActsAsTheKeys)
+TEST_F(GameTest, AStickHeldMovesTheCookAsAHeldKeyDoes)
 {
-    m_probe->PadButton(0); // A: ENTER
-    m_probe->Step();
-    ASSERT_EQ(m_probe->State(), CHOOSE_DIFFICULTY);
-    m_probe->PadAxis(0, 1, -1.0f); // up: 2, medium
-    m_probe->Step();
-    EXPECT_EQ(m_probe->State(), SHOW_RECIPE);
-    EXPECT_EQ(m_probe->Difficulty(), 1);
-    m_probe->PadAxis(0, 1, 0.0f);
-    m_probe->PadButton(0);
-    m_probe->Step();
-    ASSERT_EQ(m_probe->State(), PLAYING);
+    // A step at once, then the repeats of a held key, one second long.
+    m_probe->EnterRound(0);
     m_probe->FinishGetReady();
-
-    m_probe->PadButton(7); // Start: P
-    m_probe->Step();
-    EXPECT_EQ(m_probe->State(), PAUSED);
-    m_probe->PadButton(7);
-    m_probe->Step();
-    EXPECT_EQ(m_probe->State(), PLAYING);
-    m_probe->PadButton(1); // B: ESC, which pauses a round
-    m_probe->Step();
-    EXPECT_EQ(m_probe->State(), PAUSED);
-    m_probe->PadButton(7);
-    m_probe->Step();
-
-    // Left held: a step at once, then the repeats of a held key, one second long.
-    m_probe->ParkAllIngredients(static_cast<int>(m_probe->Spawned().size()) + 1);
+    m_probe->ParkAllIngredients();
     const float start = m_probe->Place(SceneActor::COOK)->GetX();
     m_probe->PadAxis(0, 0, -1.0f);
     m_probe->Step();
@@ -132,36 +82,4 @@ TEST_F(GameTest, AGamepadActsAsTheKeys)
         m_probe->Step();
     }
     EXPECT_EQ(m_probe->Place(SceneActor::COOK)->GetX(), stopped);
-
-    // On the result screen, B quits as ESC does.
-    m_probe->SetState(ROUND_OVER);
-    m_probe->PadButton(1);
-    m_probe->Step();
-    EXPECT_EQ(m_probe->State(), QUIT);
-}
-
-TEST_F(GameTest, AGamepadChoosesEachLevelAndItsBLeavesTheMenu)
-{
-    const struct
-    {
-        int axis;
-        float position;
-        int difficulty;
-    } levels[] = {{0, -1.0f, 0}, {1, -1.0f, 1}, {0, 1.0f, 2}};
-    m_probe->StepChar(ALLEGRO_KEY_ENTER);
-    for (const auto& level : levels)
-    {
-        m_probe->PadAxis(0, level.axis, level.position);
-        m_probe->Step();
-        EXPECT_EQ(m_probe->State(), SHOW_RECIPE);
-        EXPECT_EQ(m_probe->Difficulty(), level.difficulty);
-        m_probe->PadAxis(0, level.axis, 0.0f);
-        m_probe->SetState(ROUND_OVER);
-        m_probe->StepKeyDown(ALLEGRO_KEY_ENTER); // a new game: the difficulty screen again
-    }
-
-    // From the instructions back to the menu, where B is ESC: quit.
-    m_probe->SetState(INSTRUCTIONS);
-    m_probe->StepIntoTitleMenu(ALLEGRO_KEY_ESCAPE, [this] { m_probe->PadButton(1); });
-    EXPECT_EQ(m_probe->State(), QUIT);
 }

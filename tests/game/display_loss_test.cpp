@@ -1,4 +1,6 @@
 #include "desktop/DisplayLoss.h"
+#include "support/Clock.h"
+#include "support/DisplayCheck.h"
 #include "support/GameProcess.h"
 #include "support/GameWindow.h"
 #include "support/TempDir.h"
@@ -9,7 +11,6 @@
 #include <X11/Xlib.h>
 
 #include <atomic>
-#include <cstdlib>
 #include <ostream>
 #include <string>
 #include <sys/wait.h>
@@ -63,11 +64,6 @@ const Case CASES[] = {
     {"ConnectionKilledOnTheMenu", GameScreen::Menu, Loss::ConnectionKilled, "C.UTF-8"},
     {"ConnectionKilledInARound", GameScreen::Round, Loss::ConnectionKilled, "C"},
 };
-
-void Pause(double seconds)
-{
-    std::this_thread::sleep_for(std::chrono::duration<double>(seconds));
-}
 }
 
 class DisplayLoss : public ::testing::TestWithParam<Case>
@@ -77,10 +73,7 @@ class DisplayLoss : public ::testing::TestWithParam<Case>
 TEST_P(DisplayLoss, EndsTheGameAtOnceWithStatusOne)
 {
     const Case& lossCase = GetParam();
-    if (std::system("command -v Xvfb > /dev/null") != 0)
-    {
-        GTEST_SKIP() << "Xvfb is not installed: these tests start X servers of their own";
-    }
+    SKIP_WITHOUT_XVFB();
     VirtualDisplay server;
     ASSERT_FALSE(server.Name().empty()) << "Xvfb did not start";
     TempDir elsewhere;
@@ -99,14 +92,14 @@ TEST_P(DisplayLoss, EndsTheGameAtOnceWithStatusOne)
     if (lossCase.screen == GameScreen::Round || lossCase.screen == GameScreen::Paused)
     {
         window.PressKey("1");
-        Pause(0.3);
+        Sleep(0.3);
         window.PressKey("Return");
-        Pause(1.5);
+        Sleep(1.5);
     }
     if (lossCase.screen == GameScreen::Paused)
     {
         window.PressKey("p");
-        Pause(0.3);
+        Sleep(0.3);
     }
 
     switch (lossCase.loss)

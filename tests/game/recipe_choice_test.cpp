@@ -1,3 +1,4 @@
+#include "RecipeSeeds.h"
 #include "support/GameFixture.h"
 
 #include "componentsystem/SpeedComponent.h"
@@ -7,7 +8,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdlib>
 #include <set>
 #include <string>
 #include <vector>
@@ -33,12 +33,9 @@ TEST_P(RecipeChoice, TakesTheFirstDrawAndSpawnsRecipeThenExtras)
     for (unsigned seed = 1; drawn.size() < 3 && seed <= 40; ++seed)
     {
         SCOPED_TRACE(::testing::Message() << "srand(" << seed << ")");
-        std::srand(seed);
-        const int recipe = 3 * difficulty + std::rand() % 3;
+        const int recipe = RecipeAfterSeed(seed, difficulty);
         drawn.insert(recipe);
-        std::srand(seed);
-        m_probe->Char(ALLEGRO_KEY_1 + difficulty);
-        StepAndCapture();
+        Capture([&] { m_probe->ChooseDifficulty(difficulty, seed); });
         EXPECT_EQ(Pixel(100, 300), FixtureArt::RecipeCard(recipe));
 
         const std::vector<int> spawned = m_probe->Spawned();

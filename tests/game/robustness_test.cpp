@@ -1,3 +1,4 @@
+#include "support/Clock.h"
 #include "support/GameFixture.h"
 #include "support/Text.h"
 
@@ -5,9 +6,6 @@
 
 #include <allegro5/allegro.h>
 
-#include <chrono>
-#include <cstdlib>
-#include <ctime>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -16,26 +14,18 @@
 
 namespace fs = std::filesystem;
 
-namespace
-{
-double WallSeconds()
-{
-    return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch()).count();
-}
-}
-
 TEST_F(GameTest, PacedFramesComeAtMostSixtyASecondAndTickNothing)
 {
     m_probe->EnterRound(0);
     m_probe->FinishGetReady();
     m_probe->SetPacing(true);
     const int frames = 31;
-    const double start = WallSeconds();
+    const double start = Now();
     for (int frame = 0; frame < frames; ++frame)
     {
         m_probe->Step();
     }
-    EXPECT_GE(WallSeconds() - start, (frames - 1) / 60.0);
+    EXPECT_GE(Now() - start, (frames - 1) / 60.0);
     // Only the one-second timer counts: paced frames move neither clock nor releases.
     EXPECT_EQ(m_probe->Minutes(), 1);
     EXPECT_EQ(m_probe->NextRelease(), 1);
@@ -44,22 +34,18 @@ TEST_F(GameTest, PacedFramesComeAtMostSixtyASecondAndTickNothing)
 TEST_F(GameTest, BrokenIngredientPicturesAreReportedOnceNotDrawnNorCaught)
 {
     // The easy recipe 0: Leite, Ovo, Farinha, Ovo, Chocolate.
-    unsigned seed = 1;
-    for (std::srand(seed); std::rand() % 3 != 0; std::srand(++seed))
-    {
-    }
     const std::string ovo = "Assets/Sprites/Ingredientes/Ovo.png";
     const std::string farinha = "Assets/Sprites/Ingredientes/Farinha.png";
     fs::remove(ovo);
     fs::resize_file(farinha, fs::file_size(farinha) / 2);
 
     testing::internal::CaptureStderr();
-    m_probe->EnterRound(0, seed);
+    EXPECT_TRUE(m_probe->EnterRecipe(0));
     m_probe->FinishGetReady();
     const std::vector<int> ids = m_probe->Spawned();
     EXPECT_EQ(m_probe->Names({ids[0], ids[1], ids[2], ids[3]}),
               (std::vector<std::string>{"Leite", "Ovo", "Farinha", "Ovo"}));
-    m_probe->ParkAllIngredients(static_cast<int>(ids.size()) + 1);
+    m_probe->ParkAllIngredients();
     for (int i = 0; i < 3; ++i)
     {
         m_probe->PlaceIngredient(ids[i], 340.0f + 30.0f * i, 465.0f, true);

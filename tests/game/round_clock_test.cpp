@@ -57,7 +57,7 @@ TEST_F(GameTest, TheWaitingQueueReleasesOneAFrameWhileFewerThanSixFall)
     m_probe->EnterRound(2);
     m_probe->FinishGetReady();
     const std::vector<int> ids = m_probe->Spawned();
-    m_probe->ParkAllIngredients(static_cast<int>(ids.size()) + 1);
+    m_probe->ParkAllIngredients();
     // Three pass the bottom in this frame, in list order, while six fall high up.
     for (int i = 0; i < 3; ++i)
     {
@@ -187,7 +187,7 @@ TEST_F(GameTest, TheRoundKeepsItsSpeedWhenFramesComeSlowlyOrStall)
     m_probe->EnterRound(2); // hard: 1 px a step, 60 px a second
     m_probe->FinishGetReady();
     const std::vector<int> ids = m_probe->Spawned();
-    m_probe->ParkAllIngredients(static_cast<int>(ids.size()) + 1);
+    m_probe->ParkAllIngredients();
     m_probe->PlaceIngredient(ids[0], 0.0f, 100.0f, true);
     auto fallen = [&] { return m_probe->Place(ids[0])->GetY() - 100.0f; };
 

@@ -1,6 +1,5 @@
 #include "support/GameFixture.h"
 
-#include "content/RecipeCatalogue.h"
 #include "content/SceneActors.h"
 #include "gameplay/AccountLayout.h"
 #include "gameplay/RoundRules.h"
@@ -18,8 +17,9 @@
 #include <vector>
 
 // The end of a round, its judgement, and the new game after it. The rounds are
-// hard ones drawn after srand(1): recipe 7, five Batata among them, from Batata to
-// Ovo, with seven extras, one of them named like a recipe ingredient.
+// of recipe 7, drawn by its first seed (RecipeSeeds.h): five Batata among them,
+// from Batata to Ovo, with seven extras, one of them named like a recipe
+// ingredient.
 
 namespace
 {
@@ -63,7 +63,7 @@ std::vector<int> CatchesFor(Catches catches, const GameProbe& probe)
     const auto twin = std::find(names.begin() + 1, names.end(), names.front()) - names.begin();
     if (extra == spawned.end() || twin == static_cast<long>(names.size()) || names.front() == names.back())
     {
-        ADD_FAILURE() << "the round of srand(1) is not the one these cases were written for";
+        ADD_FAILURE() << "the round is not the one these cases were written for";
         return ids;
     }
     switch (catches)
@@ -91,17 +91,17 @@ class RoundEnd : public GameTest, public ::testing::WithParamInterface<Judgement
 
 TEST_P(RoundEnd, IsJudgedWhenTheClockReachesZero)
 {
-    m_probe->EnterRound(2, 1);
+    ASSERT_TRUE(m_probe->EnterRecipe(7));
     m_probe->FinishGetReady();
     const std::vector<int> catches = CatchesFor(GetParam().catches, *m_probe);
     ASSERT_FALSE(HasFailure());
-    m_probe->ParkAllIngredients(static_cast<int>(m_probe->Spawned().size()) + 1);
+    m_probe->ParkAllIngredients();
     for (int id : catches)
     {
         m_probe->CatchById(id);
     }
     ASSERT_EQ(m_probe->Caught(), catches);
-    m_probe->ParkAllIngredients(static_cast<int>(m_probe->Spawned().size()) + 1);
+    m_probe->ParkAllIngredients();
 
     // A complete recipe does not end the round early.
     for (int tick = 1; tick < 60; ++tick)
@@ -129,13 +129,12 @@ INSTANTIATE_TEST_SUITE_P(Catches, RoundEnd, ::testing::ValuesIn(JUDGEMENTS),
 TEST_F(GameTest, TheResultOfALostRoundShowsEachIngredientWithItsCount)
 {
     using RoundRules::Standing;
-    // The hard round of srand(1): its last egg missed, its first potato caught
-    // twice, and the first extra that the recipe does not ask for caught once.
-    m_probe->EnterRound(2, 1);
+    // Recipe 7: its last egg missed, its first potato caught twice, and the
+    // first extra that the recipe does not ask for caught once.
+    ASSERT_TRUE(m_probe->EnterRecipe(7));
     m_probe->FinishGetReady();
     std::vector<int> catches = m_probe->Recipe();
     const std::vector<std::string> recipe = m_probe->Names(catches);
-    ASSERT_EQ(recipe, RecipeCatalogue()[7].ingredients) << "not the round this test was written for";
     const std::vector<int> spawned = m_probe->Spawned();
     const auto extra = std::find_if(spawned.begin(), spawned.end(), [&](int id) {
         return std::count(recipe.begin(), recipe.end(), m_probe->GetActor(id)->GetName()) == 0;
@@ -145,7 +144,7 @@ TEST_F(GameTest, TheResultOfALostRoundShowsEachIngredientWithItsCount)
     catches.erase(catches.begin() + (std::find(recipe.rbegin(), recipe.rend(), "Ovo").base() - recipe.begin() - 1));
     catches.push_back(catches.front());
     catches.push_back(*extra);
-    m_probe->ParkAllIngredients(static_cast<int>(spawned.size()) + 1);
+    m_probe->ParkAllIngredients();
     for (int id : catches)
     {
         m_probe->CatchById(id);
@@ -173,22 +172,23 @@ TEST_F(GameTest, TheResultOfALostRoundShowsEachIngredientWithItsCount)
     using Colour = std::tuple<int, int, int>;
     auto colourOf = [](Rgba c) { return Colour{c.r, c.g, c.b}; };
     // Where each count is written: beside its picture, centred on its height.
-    ALLEGRO_FONT* font = al_load_font("Assets/Fonts/orangeJuice.ttf", AccountLayout::COUNT_FONT_SIZE, 0);
+    const OwnedFont font(al_load_font("Assets/Fonts/orangeJuice.ttf", AccountLayout::COUNT_FONT_SIZE, 0));
     ASSERT_NE(font, nullptr);
-    const float countTop = (AccountLayout::CELL_HEIGHT - al_get_font_line_height(font)) / 2.0f;
+    const float countTop = (AccountLayout::CELL_HEIGHT - al_get_font_line_height(font.get())) / 2.0f;
     const int countLeft = AccountLayout::PICTURE_SIZE + AccountLayout::COUNT_GAP;
     // Room for the widest count a round can make.
-    EXPECT_LE(al_get_text_width(font, "31/5"), AccountLayout::COUNT_WIDTH);
+    EXPECT_LE(al_get_text_width(font.get(), "31/5"), AccountLayout::COUNT_WIDTH);
 
     std::vector<Colour> countColours;
     std::map<Standing, std::set<std::pair<int, int>>> badges; // where each kind of badge shows its colour
-    al_lock_bitmap(m_capture, ALLEGRO_PIXEL_FORMAT_ANY, ALLEGRO_LOCK_READONLY);
+    ALLEGRO_BITMAP* frame = Frame();
+    al_lock_bitmap(frame, ALLEGRO_PIXEL_FORMAT_ANY, ALLEGRO_LOCK_READONLY);
     for (int i = 0; i < count; ++i)
     {
         SCOPED_TRACE(entries[i].name);
         const AccountLayout::Cell cell = layout.cells[i];
         // The picture, away from the corner that a badge covers.
-        EXPECT_EQ(PixelAt(m_capture, cell.x + 22, cell.y + 22),
+        EXPECT_EQ(PixelAt(frame, cell.x + 22, cell.y + 22),
                   FixtureArt::Ingredient(FixtureArt::CatalogueIndex(entries[i].name)));
         // The count's colour: the one most of its ink has.
         std::map<Colour, int> ink;
@@ -196,21 +196,14 @@ TEST_F(GameTest, TheResultOfALostRoundShowsEachIngredientWithItsCount)
         {
             for (int x = cell.x + countLeft; x < cell.x + AccountLayout::CELL_WIDTH; ++x)
             {
-                const Rgba pixel = PixelAt(m_capture, x, y);
+                const Rgba pixel = PixelAt(frame, x, y);
                 ink[colourOf(pixel)] += pixel == panel ? 0 : 1;
             }
         }
         countColours.push_back(
             std::max_element(ink.begin(), ink.end(), [](auto& a, auto& b) { return a.second < b.second; })->first);
         // A badge on the picture's top-left corner, for what stands out only.
-        int panelBesidePicture = 0;
-        for (int y = cell.y - 4; y < cell.y + 10; ++y)
-        {
-            for (int x = cell.x - 8; x < cell.x; ++x)
-            {
-                panelBesidePicture += PixelAt(m_capture, x, y) == panel ? 1 : 0;
-            }
-        }
+        const int panelBesidePicture = ::CountPixels(frame, {cell.x - 8, cell.y - 4, 8, 14}, panel);
         if (entries[i].standing == Standing::MATCHED)
         {
             EXPECT_EQ(panelBesidePicture, 8 * 14);
@@ -223,14 +216,14 @@ TEST_F(GameTest, TheResultOfALostRoundShowsEachIngredientWithItsCount)
         {
             for (int dx = -8; dx < 15; ++dx)
             {
-                if (colourOf(PixelAt(m_capture, cell.x + dx, cell.y + dy)) == countColours.back())
+                if (colourOf(PixelAt(frame, cell.x + dx, cell.y + dy)) == countColours.back())
                 {
                     badge.insert({dx, dy});
                 }
             }
         }
     }
-    al_unlock_bitmap(m_capture);
+    al_unlock_bitmap(frame);
 
     // Matched counts share one colour; missing and extra ones each another.
     std::map<Standing, std::set<Colour>> colours;
@@ -255,36 +248,24 @@ TEST_F(GameTest, TheResultOfALostRoundShowsEachIngredientWithItsCount)
     EXPECT_GT(differing.size(), 10u);
 
     // Each count's text, compared with the same text written where it belongs.
-    ALLEGRO_BITMAP* expected = al_create_bitmap(800, 600);
-    ALLEGRO_BITMAP* previousTarget = al_get_target_bitmap();
-    al_set_target_bitmap(expected);
-    al_clear_to_color(al_map_rgba(panel.r, panel.g, panel.b, panel.a));
-    for (int i = 0; i < count; ++i)
-    {
-        const auto [r, g, b] = countColours[i];
-        al_draw_text(font, al_map_rgb(r, g, b), layout.cells[i].x + countLeft, layout.cells[i].y + countTop, 0,
-                     entries[i].count);
-    }
-    al_set_target_bitmap(previousTarget);
-    al_lock_bitmap(expected, ALLEGRO_PIXEL_FORMAT_ANY, ALLEGRO_LOCK_READONLY);
-    al_lock_bitmap(m_capture, ALLEGRO_PIXEL_FORMAT_ANY, ALLEGRO_LOCK_READONLY);
+    const OwnedBitmap expected(al_create_bitmap(800, 600));
+    DrawInto(expected.get(), [&] {
+        al_clear_to_color(al_map_rgba(panel.r, panel.g, panel.b, panel.a));
+        for (int i = 0; i < count; ++i)
+        {
+            const auto [r, g, b] = countColours[i];
+            al_draw_text(font.get(), al_map_rgb(r, g, b), layout.cells[i].x + countLeft, layout.cells[i].y + countTop,
+                         0, entries[i].count);
+        }
+    });
     for (int i = 0; i < count; ++i)
     {
         const AccountLayout::Cell cell = layout.cells[i];
-        int mismatches = 0;
-        for (int y = cell.y - 2; y < cell.y + AccountLayout::CELL_HEIGHT + 2; ++y)
-        {
-            for (int x = cell.x + countLeft; x < cell.x + AccountLayout::CELL_WIDTH; ++x)
-            {
-                mismatches += PixelAt(expected, x, y) == PixelAt(m_capture, x, y) ? 0 : 1;
-            }
-        }
-        EXPECT_EQ(mismatches, 0) << entries[i].name << " should read " << entries[i].count;
+        const Area text{cell.x + countLeft, cell.y - 2, AccountLayout::CELL_WIDTH - countLeft,
+                        AccountLayout::CELL_HEIGHT + 4};
+        EXPECT_EQ(PixelMismatches(expected.get(), frame, text), 0)
+            << entries[i].name << " should read " << entries[i].count;
     }
-    al_unlock_bitmap(m_capture);
-    al_unlock_bitmap(expected);
-    al_destroy_bitmap(expected);
-    al_destroy_font(font);
 }
 
 TEST_F(GameTest, ANewGameRebuildsTheSceneAndKeepsTheMusicAsThePlayerLeftIt)

@@ -1,11 +1,11 @@
+#include "RecipeSeeds.h"
+#include "support/Clock.h"
 #include "support/GameFixture.h"
 
 #include "content/SceneActors.h"
 
 #include <allegro5/allegro.h>
 
-#include <chrono>
-#include <cstdlib>
 #include <thread>
 #include <tuple>
 #include <utility>
@@ -59,9 +59,7 @@ class EveryScreen : public GameTest, public ::testing::WithParamInterface<int>
 TEST_P(EveryScreen, MSwitchesTheMusicAndItsIcon)
 {
     const int state = GetParam();
-    std::srand(1);
-    const int recipe = std::rand() % 3; // the first draw picks the recipe
-    std::srand(1);
+    const int recipe = RecipeAfterSeed(1, 0); // the recipe GoTo draws
     GoTo(state);
     for (bool on : {false, true})
     {
@@ -105,9 +103,7 @@ TEST_P(WaitingScreens, DropTimerEvents)
 TEST_P(WaitingScreens, DrawOnlyWhenSomethingChangesAndSleepMeanwhile)
 {
     const int state = GetParam();
-    std::srand(1);
-    const int recipe = std::rand() % 3;
-    std::srand(1);
+    const int recipe = RecipeAfterSeed(1, 0);
     GoTo(state);
     m_probe->Step(); // the screen's first frame, when the pass that came here did not draw it
     const int everyPixel = 800 * 600;
@@ -123,7 +119,7 @@ TEST_P(WaitingScreens, DrawOnlyWhenSomethingChangesAndSleepMeanwhile)
     // The game's own pass sleeps on the queue until something comes: here the
     // music key, from another thread.
     std::thread player([this, state] {
-        std::this_thread::sleep_for(std::chrono::milliseconds(200));
+        Sleep(0.2);
         state == ROUND_OVER ? m_probe->KeyDown(ALLEGRO_KEY_M) : m_probe->Char(ALLEGRO_KEY_M);
     });
     int passes = 0;

@@ -1,3 +1,4 @@
+#include "support/Bytes.h"
 #include "support/DisplayCheck.h"
 #include "support/GameProcess.h"
 #include "support/GameWindow.h"
@@ -7,8 +8,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <ostream>
 #include <sstream>
 #include <string>
@@ -48,33 +47,18 @@ void CutShort(const std::string& file)
 // A well-formed sound of no samples at all.
 void ReplaceBySilence(const std::string& file)
 {
-    const unsigned char header[44] = {'R', 'I', 'F', 'F', 36, 0, 0,   0,   'W', 'A',  'V',  'E', 'f', 'm',  't',
-                                      ' ', 16,  0,   0,   0,  1, 0,   1,   0,   0x44, 0xAC, 0,   0,   0x88, 0x58,
-                                      1,   0,   2,   0,   16, 0, 'd', 'a', 't', 'a',  0,    0,   0,   0};
-    std::ofstream(file, std::ios::binary | std::ios::trunc).write(reinterpret_cast<const char*>(header), 44);
+    WriteFileContents(file, WavFile(44100, 1, 16, ""));
 }
 
-// Writes value, little-endian, over count bytes of the file at position.
-void Overwrite(const std::string& file, std::size_t position, unsigned long long value, int count)
-{
-    std::fstream stream(file, std::ios::in | std::ios::out | std::ios::binary);
-    stream.seekp(static_cast<std::streamoff>(position));
-    for (int index = 0; index < count; ++index)
-    {
-        stream.put(static_cast<char>(value >> (8 * index)));
-    }
-}
-
-// Headers that claim far more sound than the file holds: 2 GB of samples in
-// the WAV's data chunk, a day in the last Ogg page's granule position.
+// Headers that claim far more sound than the file holds.
 void ClaimTwoGigabytes(const std::string& file)
 {
-    Overwrite(file, FileContents(file).find("data") + 4, 0x7FFFFFF0, 4);
+    WriteFileContents(file, ClaimingTwoGigabytes(FileContents(file)));
 }
 
 void ClaimADay(const std::string& file)
 {
-    Overwrite(file, FileContents(file).rfind("OggS") + 6, 44100ull * 3600 * 24, 8);
+    WriteFileContents(file, ClaimingADay(FileContents(file)));
 }
 
 struct FailedStart
@@ -154,8 +138,7 @@ namespace
 // CPU time the game's main thread has used so far, in clock ticks.
 long MainThreadTicks(pid_t pid)
 {
-    std::ifstream stat("/proc/" + std::to_string(pid) + "/task/" + std::to_string(pid) + "/stat");
-    std::string text((std::istreambuf_iterator<char>(stat)), std::istreambuf_iterator<char>());
+    const std::string text = FileContents("/proc/" + std::to_string(pid) + "/task/" + std::to_string(pid) + "/stat");
     // The fields after the name (which may hold spaces) in parentheses: state is
     // the first, user and system time the 12th and 13th.
     std::istringstream fields(text.substr(text.rfind(')') + 2));

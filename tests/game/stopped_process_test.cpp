@@ -1,18 +1,17 @@
 #include "GameProbe.h"
+#include "support/Clock.h"
 #include "support/DisplayCheck.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
 
 #include <atomic>
-#include <chrono>
 #include <csignal>
 #include <cstdlib>
 #include <new>
 #include <string>
 #include <sys/mman.h>
 #include <sys/wait.h>
-#include <thread>
 #include <unistd.h>
 
 // A game whose process is stopped (kill -STOP, a terminal's suspended job) and
@@ -48,16 +47,6 @@ int RoundProgress(const GameProbe& probe)
     }
 }
 
-double Now()
-{
-    return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch()).count();
-}
-
-void Sleep(double seconds)
-{
-    std::this_thread::sleep_for(std::chrono::duration<double>(seconds));
-}
-
 struct Child
 {
     pid_t pid = -1;
@@ -88,11 +77,7 @@ TEST(StoppedProcess, TheTimeItStoodStillIsNotTheRounds)
     }
 
     // Once the first tick has counted, the process stands still for 5 s.
-    const double waitStart = Now();
-    while (progress->load() < 1 && Now() - waitStart < 40.0)
-    {
-        Sleep(0.01);
-    }
+    WaitUntil(40.0, 0.01, [progress] { return progress->load() >= 1; });
     const int before = progress->load();
     ASSERT_GE(before, 1) << "the round did not start";
     const double stopped = Now();

@@ -1,6 +1,7 @@
 #include "pictures/BitmapFile.h"
 
 #include "support/AllegroFixture.h"
+#include "support/Bytes.h"
 #include "support/TempDir.h"
 #include "support/Text.h"
 
@@ -20,34 +21,9 @@ namespace
 // A PNG signature and an IHDR that declares width × height, and nothing else.
 std::string WritePngHeader(const std::string& path, std::uint32_t width, std::uint32_t height)
 {
-    const unsigned char header[24] = {0x89,
-                                      'P',
-                                      'N',
-                                      'G',
-                                      '\r',
-                                      '\n',
-                                      0x1A,
-                                      '\n',
-                                      0,
-                                      0,
-                                      0,
-                                      13,
-                                      'I',
-                                      'H',
-                                      'D',
-                                      'R',
-                                      static_cast<unsigned char>(width >> 24),
-                                      static_cast<unsigned char>(width >> 16),
-                                      static_cast<unsigned char>(width >> 8),
-                                      static_cast<unsigned char>(width),
-                                      static_cast<unsigned char>(height >> 24),
-                                      static_cast<unsigned char>(height >> 16),
-                                      static_cast<unsigned char>(height >> 8),
-                                      static_cast<unsigned char>(height)};
-    std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(header), sizeof header);
+    WriteFileContents(path, std::string("\x89PNG\r\n\x1A\n") + Big(13, 4) + "IHDR" + Big(width, 4) + Big(height, 4));
     return path;
 }
-
 }
 
 TEST(BitmapFile, DecodesOnlyRegularPngFilesOfAtMostTheLargestSide)

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <string>
 
 // Why no window can be opened here: "" when the X server named by DISPLAY
@@ -18,5 +19,16 @@ std::string WhyNoDisplay();
         if (!whyNoDisplay.empty())                                                                                     \
         {                                                                                                              \
             GTEST_SKIP() << whyNoDisplay;                                                                              \
+        }                                                                                                              \
+    } while (false)
+
+// Skips the current test when Xvfb is not installed, for a test that starts X
+// servers of its own (VirtualDisplay).
+#define SKIP_WITHOUT_XVFB()                                                                                            \
+    do                                                                                                                 \
+    {                                                                                                                  \
+        if (std::system("command -v Xvfb > /dev/null") != 0)                                                           \
+        {                                                                                                              \
+            GTEST_SKIP() << "Xvfb is not installed: this test starts X servers of its own";                            \
         }                                                                                                              \
     } while (false)

@@ -167,8 +167,7 @@ void GameTest::GoTo(int state)
         m_probe->StepChar(ALLEGRO_KEY_ENTER);
         break;
     case SHOW_RECIPE:
-        m_probe->StepChar(ALLEGRO_KEY_ENTER);
-        m_probe->StepChar(ALLEGRO_KEY_1);
+        m_probe->ChooseDifficulty(0);
         break;
     case PLAYING:
         m_probe->EnterRound(0);
@@ -199,63 +198,44 @@ void GameTest::StepAndCapture()
 
 void GameTest::Capture(const std::function<void()>& pass)
 {
-    ALLEGRO_BITMAP* backBuffer = al_get_target_bitmap();
     if (m_capture == nullptr)
     {
         m_capture = al_create_bitmap(800, 600);
     }
-    al_set_target_bitmap(m_capture);
-    al_clear_to_color(al_map_rgb(1, 2, 3)); // shows where a frame draws nothing
-    pass();
-    al_set_target_bitmap(backBuffer);
+    DrawInto(m_capture, [&pass] {
+        al_clear_to_color(al_map_rgb(1, 2, 3)); // shows where a frame draws nothing
+        pass();
+    });
+}
+
+ALLEGRO_BITMAP* GameTest::Frame() const
+{
+    return m_capture;
 }
 
 Rgba GameTest::Pixel(int x, int y) const
 {
-    return PixelAt(m_capture, x, y);
+    return PixelAt(Frame(), x, y);
 }
 
 int GameTest::CountPixels(int left, int top, int width, int height, Rgba colour) const
 {
-    al_lock_bitmap(m_capture, ALLEGRO_PIXEL_FORMAT_ANY, ALLEGRO_LOCK_READONLY);
-    int count = 0;
-    for (int y = top; y < top + height; ++y)
-    {
-        for (int x = left; x < left + width; ++x)
-        {
-            count += PixelAt(m_capture, x, y) == colour ? 1 : 0;
-        }
-    }
-    al_unlock_bitmap(m_capture);
-    return count;
+    return ::CountPixels(Frame(), {left, top, width, height}, colour);
 }
 
 int GameTest::ResultTextMismatch(const char* text) const
 {
-    ALLEGRO_FONT* font = al_load_font("Assets/Fonts/orangeJuice.ttf", 80, 0);
-    ALLEGRO_BITMAP* expected = al_create_bitmap(800, 600);
-    ALLEGRO_BITMAP* previousTarget = al_get_target_bitmap();
-    al_set_target_bitmap(expected);
-    al_clear_to_color(ToColour(FixtureArt::GAME_OVER));
-    al_draw_text(font, al_map_rgb(255, 255, 255), 400.0f, 300.0f, ALLEGRO_ALIGN_CENTRE, text);
-    al_set_target_bitmap(previousTarget);
-
-    const Rgba white{255, 255, 255, 255};
-    al_lock_bitmap(expected, ALLEGRO_PIXEL_FORMAT_ANY, ALLEGRO_LOCK_READONLY);
-    al_lock_bitmap(m_capture, ALLEGRO_PIXEL_FORMAT_ANY, ALLEGRO_LOCK_READONLY);
-    int mismatches = 0;
-    for (int y = 280; y < 420; ++y)
-    {
-        for (int x = 0; x < 800; ++x)
-        {
-            mismatches += (PixelAt(expected, x, y) == white) != (PixelAt(m_capture, x, y) == white) ? 1 : 0;
-        }
-    }
-    al_unlock_bitmap(m_capture);
-    al_unlock_bitmap(expected);
-    al_destroy_bitmap(expected);
-    al_destroy_font(font);
-    return mismatches;
+    const OwnedFont font(al_load_font("Assets/Fonts/orangeJuice.ttf", 80, 0));
+    const OwnedBitmap expected(al_create_bitmap(800, 600));
+    DrawInto(expected.get(), [&] {
+        al_clear_to_color(ToColour(FixtureArt::GAME_OVER));
+        al_draw_text(font.get(), al_map_rgb(255, 255, 255), 400.0f, 300.0f, ALLEGRO_ALIGN_CENTRE, text);
+    });
+    // White or not white: the text's edges are blended with the panel.
+    return PixelMismatches(expected.get(), Frame(), {0, 280, 800, 140}, [](Rgba wanted, Rgba shown) {
+        const Rgba white{255, 255, 255, 255};
+        return (wanted == white) == (shown == white);
+    });
 }
 
 std::vector<int> GameTest::Icons() const

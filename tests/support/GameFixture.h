@@ -52,8 +52,9 @@ protected:
     void TearDown() override;
 
     // Brings the game from the title menu to a screen with the keys a player
-    // would press: PLAYING is the get-ready count of an easy round, PAUSED comes
-    // two clock ticks into it, ROUND_OVER after its clock ran out.
+    // would press: SHOW_RECIPE shows the easy recipe drawn after srand(1),
+    // PLAYING is the get-ready count of its round, PAUSED comes two clock
+    // ticks into it, ROUND_OVER after its clock ran out.
     void GoTo(int state);
 
     // Runs one pass of the main loop with its drawing redirected into a bitmap
@@ -61,7 +62,8 @@ protected:
     void StepAndCapture();
     // The same for a pass that the caller runs in its own way.
     void Capture(const std::function<void()>& pass);
-    // A pixel of the last captured frame.
+    // The last captured frame, and a pixel of it.
+    ALLEGRO_BITMAP* Frame() const;
     Rgba Pixel(int x, int y) const;
     // How many pixels of a rectangle of the last capture have that colour.
     int CountPixels(int left, int top, int width, int height, Rgba colour) const;

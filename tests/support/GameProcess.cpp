@@ -1,25 +1,18 @@
 #include "support/GameProcess.h"
 
-#include <chrono>
+#include "support/Clock.h"
+
 #include <csignal>
 #include <cstring>
 #include <fcntl.h>
 #include <poll.h>
 #include <sys/wait.h>
-#include <thread>
 #include <unistd.h>
 
 extern char** environ;
 
 namespace
 {
-using Clock = std::chrono::steady_clock;
-
-Clock::time_point After(double seconds)
-{
-    return Clock::now() + std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(seconds));
-}
-
 std::vector<std::string> Environment(const GameProcess::Options& options)
 {
     auto nameOf = [](const std::string& entry) { return entry.substr(0, entry.find('=')); };
@@ -136,24 +129,19 @@ void GameProcess::ReadPipes(bool untilEnd)
 
 bool GameProcess::WaitForExit(double seconds)
 {
-    const auto deadline = After(seconds);
-    while (!m_ended)
-    {
-        ReadPipes(false);
-        const pid_t done = waitpid(m_pid, &m_status, WNOHANG);
-        if (done == m_pid || done < 0)
+    return WaitUntil(seconds, 0.02, [this] {
+        if (!m_ended)
         {
-            m_ended = true;
-            ReadPipes(true);
-            break;
+            ReadPipes(false);
+            const pid_t done = waitpid(m_pid, &m_status, WNOHANG);
+            m_ended = done == m_pid || done < 0;
+            if (m_ended)
+            {
+                ReadPipes(true);
+            }
         }
-        if (Clock::now() > deadline)
-        {
-            return false;
-        }
-        std::this_thread::sleep_for(std::chrono::milliseconds(20));
-    }
-    return true;
+        return m_ended;
+    });
 }
 
 void GameProcess::Kill()

@@ -1,50 +1,24 @@
 #include "support/GameWindow.h"
 
 #include "support/AllegroFixture.h"
+#include "support/Clock.h"
+#include "support/WindowProperty.h"
 
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 
 #include <algorithm>
-#include <chrono>
-#include <thread>
 #include <vector>
 
 namespace
 {
 const char* const TITLE = "Fornalina";
 
-// The bytes of a window's property, whatever its type ("" when absent).
-std::string Property(Display* display, Window window, const char* name)
-{
-    const Atom atom = XInternAtom(display, name, True);
-    Atom type = None;
-    int format = 0;
-    unsigned long count = 0;
-    unsigned long left = 0;
-    unsigned char* data = nullptr;
-    std::string value;
-    if (atom != None &&
-        XGetWindowProperty(display, window, atom, 0, 256, False, AnyPropertyType, &type, &format, &count, &left,
-                           &data) == Success &&
-        data != nullptr)
-    {
-        // Items of format 32 come as longs.
-        const std::size_t itemSize = format == 32 ? sizeof(long) : static_cast<std::size_t>(format / 8);
-        value.assign(reinterpret_cast<const char*>(data), count * itemSize);
-    }
-    if (data != nullptr)
-    {
-        XFree(data);
-    }
-    return value;
-}
-
 bool IsWindowOf(Display* display, Window window, unsigned long pid, const std::string& title)
 {
-    const std::string pidBytes = Property(display, window, "_NET_WM_PID");
+    const std::string pidBytes = WindowProperty(display, window, "_NET_WM_PID");
     if (pidBytes.size() != sizeof(long) || *reinterpret_cast<const unsigned long*>(pidBytes.data()) != pid ||
-        Property(display, window, "WM_NAME") != title)
+        WindowProperty(display, window, "WM_NAME") != title)
     {
         return false;
     }
@@ -243,36 +217,16 @@ bool GameWindow::WaitForPicture(const std::string& picture, double seconds) cons
 bool GameWindow::WaitForPicture(const std::string& picture, int width, int height, double seconds) const
 {
     StartAllegroForTests();
-    const int flags = al_get_new_bitmap_flags();
-    al_set_new_bitmap_flags(ALLEGRO_MEMORY_BITMAP);
-    ALLEGRO_BITMAP* expected = al_load_bitmap(picture.c_str());
-    al_set_new_bitmap_flags(flags);
+    const OwnedBitmap expected = LoadMemoryBitmap(picture);
     Display* display = XOpenDisplay(m_display.empty() ? nullptr : m_display.c_str());
-    if (display == nullptr || expected == nullptr)
-    {
-        if (display != nullptr)
-        {
-            XCloseDisplay(display);
-        }
-        if (expected != nullptr)
-        {
-            al_destroy_bitmap(expected);
-        }
-        return false;
-    }
-    const auto deadline =
-        std::chrono::steady_clock::now() + std::chrono::milliseconds(static_cast<long>(seconds * 1000));
-    bool shown = false;
-    while (!shown && std::chrono::steady_clock::now() < deadline)
-    {
+    auto shows = [&] {
         const Window window = FindWindow(display, DefaultRootWindow(display), static_cast<unsigned long>(m_pid), TITLE);
-        shown = window != 0 && ShowsThePicture(display, window, expected, width, height);
-        if (!shown)
-        {
-            std::this_thread::sleep_for(std::chrono::milliseconds(50));
-        }
+        return window != 0 && ShowsThePicture(display, window, expected.get(), width, height);
+    };
+    const bool shown = display != nullptr && expected != nullptr && WaitUntil(seconds, 0.05, shows);
+    if (display != nullptr)
+    {
+        XCloseDisplay(display);
     }
-    XCloseDisplay(display);
-    al_destroy_bitmap(expected);
     return shown;
 }

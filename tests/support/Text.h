@@ -27,3 +27,9 @@ inline std::string FileContents(const std::string& path)
     std::ifstream file(path, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
 }
+
+// Replaces the file's bytes by these.
+inline void WriteFileContents(const std::string& path, const std::string& bytes)
+{
+    std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
+}

@@ -1,5 +1,8 @@
 #include "support/VirtualDisplay.h"
 
+#include "support/Clock.h"
+#include "support/WindowProperty.h"
+
 #include <X11/Xlib.h>
 
 #include <csignal>
@@ -68,27 +71,10 @@ bool VirtualDisplay::StartWindowManager()
     }
     // Ready once it has claimed the screen: _NET_SUPPORTING_WM_CHECK appears.
     Display* display = XOpenDisplay(m_name.c_str());
-    bool ready = false;
-    for (int attempt = 0; display != nullptr && attempt < 200 && !ready; ++attempt)
-    {
-        const Atom check = XInternAtom(display, "_NET_SUPPORTING_WM_CHECK", False);
-        Atom type = None;
-        int format = 0;
-        unsigned long count = 0;
-        unsigned long left = 0;
-        unsigned char* data = nullptr;
-        ready = XGetWindowProperty(display, DefaultRootWindow(display), check, 0, 1, False, AnyPropertyType, &type,
-                                   &format, &count, &left, &data) == Success &&
-                count > 0;
-        if (data != nullptr)
-        {
-            XFree(data);
-        }
-        if (!ready)
-        {
-            usleep(50000);
-        }
-    }
+    auto claimed = [display] {
+        return !WindowProperty(display, DefaultRootWindow(display), "_NET_SUPPORTING_WM_CHECK").empty();
+    };
+    const bool ready = display != nullptr && WaitUntil(10.0, 0.05, claimed);
     if (display != nullptr)
     {
         XCloseDisplay(display);

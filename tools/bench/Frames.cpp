@@ -9,25 +9,11 @@
 #include <atomic>
 #include <chrono>
 #include <cmath>
-#include <cstdlib>
 #include <functional>
 #include <thread>
 
 namespace
 {
-// A seed whose first draw picks the second hard recipe (14 + 7 ingredients).
-unsigned SeedForTheLongestRecipe()
-{
-    for (unsigned seed = 1;; ++seed)
-    {
-        std::srand(seed);
-        if (std::rand() % 3 == 1)
-        {
-            return seed;
-        }
-    }
-}
-
 // Spreads the ingredients over the right of the kitchen, falling, away from the
 // cook at the far left.
 void SpreadIngredients(GameProbe& probe)
@@ -146,10 +132,10 @@ namespace Frames
 {
 long EnterBusiestRound(GameProbe& probe)
 {
-    probe.EnterRound(2, SeedForTheLongestRecipe());
+    probe.EnterRecipe(7); // the second hard one, the longest: 14 ingredients and 7 extras
     const long readsBefore = PictureFileReads();
     probe.FinishGetReady();
-    probe.ParkAllIngredients(static_cast<int>(probe.Spawned().size()) + 1);
+    probe.ParkAllIngredients();
     probe.PlaceCook(10.0f);
     for (int catches = 0; catches < 30; ++catches)
     {
@@ -282,7 +268,7 @@ double FallSpeed(GameProbe& probe, double frameSeconds, double seconds)
     probe.EnterRound(2);
     probe.FinishGetReady();
     const int id = probe.Spawned().front();
-    probe.ParkAllIngredients(static_cast<int>(probe.Spawned().size()) + 1);
+    probe.ParkAllIngredients();
     probe.PlaceCook(10.0f);
     probe.PlaceIngredient(id, 700.0f, 50.0f, true);
     probe.SetPassDuration(0.0); // the round's own clock: real time

@@ -1,27 +1,13 @@
 #include "GameProbe.h"
 
+#include "ListValues.h"
+#include "RecipeSeeds.h"
+#include "content/RecipeCatalogue.h"
 #include "content/SceneActors.h"
 
 #include <allegro5/allegro_audio.h>
 
 #include <cstdlib>
-
-namespace
-{
-template <typename T>
-std::vector<T> ToVector(const LinkedList<T>& list)
-{
-    std::vector<T> values;
-    for (int position = 1; position <= list.Size(); ++position)
-    {
-        T value{};
-        bool found = false;
-        list.Get(value, position, found);
-        values.push_back(value);
-    }
-    return values;
-}
-}
 
 GameProbe::GameProbe(Game& game)
     : game(game)
@@ -185,9 +171,18 @@ void GameProbe::StepTick()
     Step();
 }
 
+void GameProbe::StepIntoTitleMenu(const std::function<void()>& queueMenuEvents)
+{
+    m_roundTime += m_passDuration;
+    game.HandleWaitingEvents();
+    queueMenuEvents();
+    game.UpdateAndDraw();
+}
+
 void GameProbe::StepIntoTitleMenu(int keycode, const std::vector<int>& menuKeycodes)
 {
-    StepIntoTitleMenu(keycode, [this, menuKeycodes] {
+    Char(keycode);
+    StepIntoTitleMenu([this, menuKeycodes] {
         for (int menuKeycode : menuKeycodes)
         {
             Char(menuKeycode);
@@ -195,16 +190,7 @@ void GameProbe::StepIntoTitleMenu(int keycode, const std::vector<int>& menuKeyco
     });
 }
 
-void GameProbe::StepIntoTitleMenu(int keycode, const std::function<void()>& queueMenuEvents)
-{
-    m_roundTime += m_passDuration;
-    Char(keycode);
-    game.HandleWaitingEvents();
-    queueMenuEvents();
-    game.UpdateAndDraw();
-}
-
-void GameProbe::EnterRound(int difficulty, unsigned seed)
+void GameProbe::ChooseDifficulty(int difficulty, unsigned seed)
 {
     if (State() == TITLE_MENU)
     {
@@ -212,7 +198,23 @@ void GameProbe::EnterRound(int difficulty, unsigned seed)
     }
     std::srand(seed);
     StepChar(ALLEGRO_KEY_1 + difficulty);
+}
+
+void GameProbe::EnterRound(int difficulty, unsigned seed)
+{
+    ChooseDifficulty(difficulty, seed);
     StepChar(ALLEGRO_KEY_ENTER);
+}
+
+bool GameProbe::EnterRecipe(int recipe)
+{
+    const unsigned seed = SeedForRecipe(recipe);
+    if (seed == 0)
+    {
+        return false;
+    }
+    EnterRound(recipe / 3, seed);
+    return Names(Recipe()) == RecipeCatalogue()[recipe].ingredients;
 }
 
 void GameProbe::FinishGetReady()
@@ -308,17 +310,17 @@ bool GameProbe::IsVisible(ActorId id) const
 
 std::vector<int> GameProbe::Spawned() const
 {
-    return ToVector(game.m_spawnedIngredients);
+    return ListValues(game.m_spawnedIngredients);
 }
 
 std::vector<int> GameProbe::Recipe() const
 {
-    return ToVector(game.m_recipeIngredients);
+    return ListValues(game.m_recipeIngredients);
 }
 
 std::vector<int> GameProbe::Caught() const
 {
-    return ToVector(game.m_caughtIngredients);
+    return ListValues(game.m_caughtIngredients);
 }
 
 std::vector<std::string> GameProbe::Names(const std::vector<int>& ids) const
@@ -344,7 +346,7 @@ int GameProbe::CatalogueSize() const
 std::vector<float> GameProbe::CatalogueSpeeds() const
 {
     std::vector<float> speeds;
-    for (const IngredientRecord& record : ToVector(game.m_ingredientCatalogue))
+    for (const IngredientRecord& record : ListValues(game.m_ingredientCatalogue))
     {
         speeds.push_back(record.speed);
     }
@@ -368,7 +370,7 @@ void GameProbe::ParkAllIngredients(int nextRelease)
     {
         PlaceIngredient(id, 0.0f, 0.0f, false);
     }
-    game.m_nextRelease = nextRelease;
+    game.m_nextRelease = nextRelease > 0 ? nextRelease : static_cast<int>(Spawned().size()) + 1;
 }
 
 void GameProbe::CatchById(int id)
@@ -394,7 +396,7 @@ bool GameProbe::IsRoundWon() const
 std::vector<int> GameProbe::Waiting() const
 {
     std::vector<int> ids;
-    for (const std::shared_ptr<Actor>& actor : ToVector(game.m_waitingIngredients))
+    for (const std::shared_ptr<Actor>& actor : ListValues(game.m_waitingIngredients))
     {
         ids.push_back(static_cast<int>(actor->GetID()));
     }

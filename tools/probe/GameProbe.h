@@ -65,16 +65,22 @@ public:
     void StepChar(int keycode);
     void StepKeyDown(int keycode);
     void StepTick();
-    // A pass whose key leads back to the title menu, with the menu's events
-    // arriving while it waits there in the same pass: the key is handled
-    // first, then the queued events reach the menu, which must end its wait.
+    // A pass whose queued events lead back to the title menu, with the menu's
+    // events arriving while it waits there in the same pass: the queued events
+    // are handled first, then those queueMenuEvents queues reach the menu,
+    // which must end its wait.
+    void StepIntoTitleMenu(const std::function<void()>& queueMenuEvents);
+    // As above, for a key that leads back and the keys pressed on the menu.
     void StepIntoTitleMenu(int keycode, const std::vector<int>& menuKeycodes);
-    // As above, for the events the caller queues in between.
-    void StepIntoTitleMenu(int keycode, const std::function<void()>& queueMenuEvents);
 
-    // From the title menu through difficulty and recipe into PLAYING, with
+    // From the title menu or the difficulty screen to the recipe card, with
     // srand(seed) just before the difficulty is chosen (0 easy, 1, 2 hard).
+    void ChooseDifficulty(int difficulty, unsigned seed = 1);
+    // The same, then into PLAYING.
     void EnterRound(int difficulty, unsigned seed = 1);
+    // Into PLAYING with that recipe of the catalogue (0–8), drawn by the first
+    // seed that picks it (RecipeSeeds.h); false when the round's recipe is another.
+    bool EnterRecipe(int recipe);
     // Four ticks of get-ready count, one pass each: the round is running.
     void FinishGetReady();
 
@@ -112,8 +118,9 @@ public:
     void PlaceCook(float x);
     void PlaceIngredient(int id, float x, float y, bool visible);
     // Parks every spawned ingredient out of the way (hidden, y = 0) and sets
-    // the release position, for tests that stage their own positions.
-    void ParkAllIngredients(int nextRelease);
+    // the position the timer releases next, for tests that stage their own
+    // positions; 0: past the last, nothing more is released.
+    void ParkAllIngredients(int nextRelease = 0);
     // Catches the ingredient: places it on the cook and runs one frame.
     void CatchById(int id);
     // Spawns one more ingredient of that catalogue name outside the recipe, as

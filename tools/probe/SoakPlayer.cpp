@@ -123,7 +123,8 @@ void SoakPlayer::PlayPass(int framesPerTick)
         {
             // ESCAPE shows the menu in this very pass, which waits there for
             // its keys: give it some, the last one a choice that ends the wait.
-            m_probe.StepIntoTitleMenu(ALLEGRO_KEY_ESCAPE, [this] {
+            m_probe.Char(ALLEGRO_KEY_ESCAPE);
+            m_probe.StepIntoTitleMenu([this] {
                 QueueRandomKeys(Pick(0, 2), false);
                 m_probe.Char(Pick(0, 3) == 0 ? ALLEGRO_KEY_M : ALLEGRO_KEY_ENTER);
             });

@@ -7,7 +7,6 @@
 
 #include "GameProbe.h"
 #include "content/IngredientCatalogue.h"
-#include "content/RecipeCatalogue.h"
 #include "content/SceneActors.h"
 
 #include <allegro5/allegro.h>
@@ -101,24 +100,6 @@ void PlaySeconds(GameProbe& probe, int seconds)
     }
 }
 
-// From the title menu into the get-ready count of that recipe of the catalogue
-// (0–8): the recipe is the first random draw of its difficulty, so the seed is
-// the first one whose draw picks it. False when none of the first hundred does.
-bool EnterRecipe(GameProbe& probe, int recipe)
-{
-    const int difficulty = recipe / 3;
-    for (unsigned seed = 1; seed <= 100; ++seed)
-    {
-        std::srand(seed);
-        if (std::rand() % 3 == recipe % 3)
-        {
-            probe.EnterRound(difficulty, seed);
-            return probe.Names(probe.Recipe()) == RecipeCatalogue()[recipe].ingredients;
-        }
-    }
-    return false;
-}
-
 // The ids of a round's recipe actors, without the last one of that name.
 std::vector<int> RecipeWithoutOne(const GameProbe& probe, const std::string& name)
 {
@@ -144,12 +125,12 @@ bool ShootResult(const std::string& folder, const std::string& name, int recipe,
     {
         return false;
     }
-    bool ok = EnterRecipe(probe, recipe);
+    bool ok = probe.EnterRecipe(recipe);
     if (ok)
     {
         probe.FinishGetReady();
         const std::vector<int> ids = catches(probe);
-        probe.ParkAllIngredients(static_cast<int>(probe.Spawned().size()) + 1);
+        probe.ParkAllIngredients();
         for (int id : ids)
         {
             if (probe.State() == PLAYING)
