@@ -52,6 +52,12 @@ void GameProbe::UseRealTimer()
     al_register_event_source(game.m_eventQueue, al_get_timer_event_source(game.m_timer));
 }
 
+void GameProbe::MuteTheWindow()
+{
+    // Takes what the window already queued out of the queue, too.
+    al_unregister_event_source(game.m_eventQueue, al_get_display_event_source(game.m_display));
+}
+
 void GameProbe::SetPacing(bool on)
 {
     game.m_framePacer.SetEnabled(on);

@@ -34,6 +34,9 @@ public:
     void SetPassDuration(double seconds);
     // The game's own one-second timer reaches the queue again.
     void UseRealTimer();
+    // Only injected events reach the game: the window's own (an expose when a
+    // window beside it closes, a focus change) are not this test's.
+    void MuteTheWindow();
 
     // Events, queued for the next pass.
     void Char(int keycode);                         // ALLEGRO_EVENT_KEY_CHAR
