@@ -3,9 +3,9 @@
 // (layout.js); each control asks the game for its action
 // (Module._fornalina_control), never by typing keys. A page without a touch
 // screen stays as it is: the controls come with a coarse pointer, or with the
-// first touch. Also here: sound from the first tap (iOS wants the audio
-// resumed inside a touchend), and fullscreen asked on the first tap where the
-// browser allows it.
+// first touch. Also here: sound from the first tap (iOS plays only an audio
+// context made or resumed inside a tap), and fullscreen asked on the first
+// tap where the browser allows it.
 "use strict";
 
 (function () {
@@ -263,6 +263,22 @@
             releaseAll();
         } else {
             resumeAudio();
+        }
+    });
+
+    // The game's sound is made later, outside the tap that starts it, where
+    // iOS would keep it silent until another tap: the tap makes the audio
+    // context, which SDL then takes as it finds it (Module.SDL2.audioContext).
+    document.getElementById("panel").addEventListener("click", function () {
+        const Context = window.AudioContext || window.webkitAudioContext;
+        Module.SDL2 = Module.SDL2 || {};
+        if (touch && Context && !Module.SDL2.audioContext) {
+            try {
+                Module.SDL2.audioContext = new Context();
+                resumeAudio();
+            } catch (error) {
+                // SDL makes its own then.
+            }
         }
     });
 

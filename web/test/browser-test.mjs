@@ -229,6 +229,8 @@ try {
     }
 
     // A phone: touch only, upright then on its side; the web app on the first.
+    // It starts as a first visit does, the music on.
+    await page.evaluate(() => localStorage.removeItem("fornalina.music"));
     const tools = {
         comparer,
         isSame,
