@@ -193,7 +193,11 @@
         enable();
     }
     window.addEventListener("touchstart", enable, { capture: true, passive: true });
-    window.addEventListener("resize", layOut);
+    // After every other listener of the resize (the game's own fit among
+    // them), before the frame is drawn.
+    window.addEventListener("resize", function () {
+        requestAnimationFrame(layOut);
+    });
 
     // Each finger on its own: a finger that slides off its control lets it
     // go, so a touch's pointer is not kept by the control it started on.

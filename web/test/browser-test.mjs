@@ -239,6 +239,7 @@ try {
         cookColumn: (picture) => cookColumn(comparer, picture, background),
         references: { menu, pause },
         PAUSE_CARD,
+        site,
     };
     const shots = process.env.FORNALINA_PHONE_SHOTS;
     const upright = await playByTouch(browser, server.address, "portrait", tools, passed, shots);

@@ -4,7 +4,8 @@
 // their accessible names; then the web app: installable, and playing offline
 // after one visit. browser-test.mjs runs these after its desktop checks.
 import { strict as assert } from "node:assert";
-import { join } from "node:path";
+import { readdirSync } from "node:fs";
+import { join, relative } from "node:path";
 import { canvasPicture, openGame, sleep } from "./browser.mjs";
 
 const SHAPES = {
@@ -40,11 +41,24 @@ class Fingers {
         await this.send(this.points.size === 0 ? "touchEnd" : "touchMove");
     }
 
+    async cancel() {
+        this.points.clear();
+        await this.send("touchCancel");
+    }
+
     async tap(id, at) {
         await this.put(id, at);
         await sleep(60);
         await this.lift(id);
     }
+}
+
+// The site's files, relative to its folder, sorted.
+function siteFiles(folder) {
+    return readdirSync(folder, { recursive: true, withFileTypes: true })
+        .filter((entry) => entry.isFile())
+        .map((entry) => relative(folder, join(entry.parentPath ?? entry.path, entry.name)))
+        .sort();
 }
 
 function control(name) {
@@ -247,7 +261,16 @@ export async function playByTouch(browser, address, orientation, tools, passed, 
     const after = await column();
     await fingers.lift(0);
     assert.ok(Math.abs(after - slid) < 100, `a finger slid off "Esquerda": the cook went on from ${slid} to ${after}`);
-    passed(`${says} "Continuar": the round goes on; "Esquerda" walks back ${Math.round(resumed - back)} px and stops when let go or slid off`);
+    // And a touch the browser cancels.
+    await fingers.put(0, left);
+    await sleep(300);
+    await fingers.cancel();
+    await sleep(200);
+    const cancelled = await column();
+    await sleep(1000);
+    const afterCancel = await column();
+    assert.ok(Math.abs(afterCancel - cancelled) < 100, `a cancelled touch: the cook went on from ${cancelled} to ${afterCancel}`);
+    passed(`${says} "Continuar": the round goes on; "Esquerda" walks back ${Math.round(resumed - back)} px and stops when let go, slid off or cancelled`);
     await shoot("round");
 
     await middleOf(page, control("Jogar de novo"), 90000);
@@ -257,6 +280,13 @@ export async function playByTouch(browser, address, orientation, tools, passed, 
         await fingers.tap(0, await middleOf(page, control("Jogar de novo")));
         await middleOf(page, control("Fácil"));
         passed(`${says} the round's end: "Jogar de novo" leads to the difficulties`);
+        // Turned on its side, the page lays itself out anew.
+        const turned = SHAPES.landscape;
+        await session.send("Emulation.setSafeAreaInsetsOverride", { insets: turned.insets });
+        await page.setViewport({ width: turned.width, height: turned.height, deviceScaleFactor: 3, isMobile: true, hasTouch: true, isLandscape: true });
+        await sleep(500);
+        assert.equal(await checkLayout(page, turned), "beside");
+        passed(`${says} turned on its side on the difficulties, the controls go beside the canvas`);
     } else {
         await fingers.tap(0, await middleOf(page, control("Sair")));
         await page.waitForSelector("#goodbye:not([hidden])", { visible: true, timeout: 10000 });
@@ -286,7 +316,19 @@ export async function checkInstallAndOffline(phone, tools, passed) {
     for (const wanted of ["192x192 any", "512x512 any", "512x512 maskable"]) {
         assert.ok(sizes.includes(wanted), `no icon ${wanted} in ${sizes}`);
     }
-    passed("the web app: no installability errors, and its manifest names it, in pt-BR, fullscreen, with icons of 192, 512 and maskable");
+    const type = await page.evaluate(async () => (await fetch("manifest.webmanifest")).headers.get("content-type"));
+    assert.equal(type, "application/manifest+json");
+    // Every file of the site kept for offline play, under a name from their contents.
+    const kept = await page.evaluate(async () => {
+        const names = (await caches.keys()).filter((name) => name.startsWith("fornalina-"));
+        const keys = names.length === 1 ? await (await caches.open(names[0])).keys() : [];
+        return { names, files: keys.map((request) => new URL(request.url).pathname.slice(1)).sort() };
+    });
+    assert.equal(kept.names.length, 1, `the caches ${kept.names}`);
+    assert.match(kept.names[0], /^fornalina-[0-9a-f]{16}$/);
+    const site = siteFiles(tools.site).filter((file) => file !== "sw.js");
+    assert.deepEqual(kept.files, site, "the files kept are not the site's");
+    passed(`the web app: no installability errors; its manifest (${type}) names it, in pt-BR, fullscreen, with icons of 192, 512 and maskable; ${site.length} files kept in ${kept.names[0]}`);
 
     await page.setOfflineMode(true);
     try {
