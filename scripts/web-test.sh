@@ -7,6 +7,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 scripts/web.sh
+# The touch layout's rule over real devices' screens, before the browser.
+node web/test/layout-test.mjs
 scripts/setup.sh --tests
 scripts/build.sh build -DFORNALINA_BUILD_TOOLS=ON
 

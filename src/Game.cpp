@@ -93,7 +93,19 @@ void Game::Step()
 void Game::RunPass()
 {
     HandleWaitingEvents();
+    // Before the frame: the title menu waits inside it.
+    TellScreenShown();
     UpdateAndDraw();
+}
+
+void Game::TellScreenShown()
+{
+    if (m_state != m_toldState || m_soundOn != m_toldSoundOn)
+    {
+        m_toldState = m_state;
+        m_toldSoundOn = m_soundOn;
+        Platform::ScreenShown(m_state, m_soundOn);
+    }
 }
 
 bool Game::ScreenWaitsForPlayer() const

@@ -63,6 +63,9 @@ private:
     // A pass without the sleep: every event already waiting, then one frame.
     void RunPass();
     void HandleWaitingEvents();
+    // Tells the platform the screen and the music switch when either changed
+    // since it last heard (a page shows that screen's controls).
+    void TellScreenShown();
     // The instructions, difficulty, recipe, pause and result screens wait for
     // the player: each is drawn once, then again only when something changed
     // (an event other than a tick, or a new state). The title menu waits in a
@@ -86,10 +89,13 @@ private:
     void StartRound();
     void RunTitleMenu();
 
-    // A gamepad's sticks (GamepadEvents.cpp): a direction acts when it is
-    // pressed, then, held, repeats at the cadence of a held key, at most one
-    // step a frame.
+    // A gamepad's sticks and the on-screen controls (GamepadEvents.cpp): a
+    // direction acts when it is pressed, then, held, repeats at the cadence of
+    // a held key, at most one step a frame.
     void HandleStick(const ALLEGRO_EVENT& event);
+    // An on-screen control: pressed, its action; the walking ones repeat
+    // while held, as a stick does, until let go.
+    void HandleControl(const ALLEGRO_EVENT& event);
     void RepeatHeldDirection();
 
     // A new game, and letting go of the scenes (GameScenes.cpp).
@@ -137,7 +143,9 @@ private:
 
     int m_state = NOT_STARTED;
     int m_drawnState = NOT_STARTED; // the state of the last frame drawn
-    bool m_frameOwed = true;        // something changed since: a key, the window, the focus
+    int m_toldState = NOT_STARTED;  // what the platform last heard of (TellScreenShown)
+    bool m_toldSoundOn = true;
+    bool m_frameOwed = true; // something changed since: a key, the window, the focus
     int m_difficulty = 0;
     ALLEGRO_DISPLAY* m_display = nullptr;
     ALLEGRO_EVENT_QUEUE* m_eventQueue = nullptr;

@@ -4,6 +4,7 @@
 #include "componentsystem/TransformableComponent.h"
 #include "content/SceneActors.h"
 #include "gameplay/RoundRules.h"
+#include "input/ControlEvent.h"
 #include "input/InputRule.h"
 #include "platform/Platform.h"
 #include "screen/WindowEvents.h"
@@ -63,9 +64,14 @@ void Game::HandleEvent(const ALLEGRO_EVENT& event)
         {
             m_state = PAUSED;
         }
+        // A finger on a control no one sees any more walks no cook.
+        m_heldDirection.Point(CONTROL_SOURCE, Direction::None, m_clock());
         break;
     case ALLEGRO_EVENT_JOYSTICK_AXIS:
         HandleStick(event);
+        break;
+    case CONTROL_EVENT:
+        HandleControl(event);
         break;
     default:
         Act(ActionFor(m_state, InputOf(event)));

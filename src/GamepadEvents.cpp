@@ -1,7 +1,9 @@
 #include "Game.h"
 
+#include "input/ControlEvent.h"
 #include "input/Gamepad.h"
 #include "input/InputRule.h"
+#include "input/OnScreenControls.h"
 
 void Game::HandleStick(const ALLEGRO_EVENT& event)
 {
@@ -15,6 +17,22 @@ void Game::HandleStick(const ALLEGRO_EVENT& event)
     if (held.Point(event.joystick.stick, direction, m_clock()))
     {
         Act(ActionFor(m_state, PlayerInput::Pointing(direction)));
+    }
+}
+
+void Game::HandleControl(const ALLEGRO_EVENT& event)
+{
+    const Action action = ControlAction(event);
+    const Direction direction = HeldDirectionOf(action);
+    if (direction == Direction::None)
+    {
+        Act(ActionFor(m_state, InputOf(event))); // pressed: its action; let go: nothing
+        return;
+    }
+    // Held, it walks the cook as a held stick does, until it is let go.
+    if (m_heldDirection.Point(CONTROL_SOURCE, ControlPressed(event) ? direction : Direction::None, m_clock()))
+    {
+        Act(ActionFor(m_state, PlayerInput::Touched(action)));
     }
 }
 

@@ -1,6 +1,6 @@
 # The game as a static site in site/: index.html (web/page/shell.html with the
-# loader), index.js, index.wasm, index.data (Assets/ as files at /Assets) and
-# the page's own files.
+# loader), index.js, index.wasm, index.data (Assets/ as files at /Assets), the
+# page's own files, and the service worker that keeps them all for offline play.
 set(site "${PROJECT_BINARY_DIR}/site")
 set(page "${PROJECT_SOURCE_DIR}/web/page")
 file(GLOB_RECURSE assets CONFIGURE_DEPENDS "${PROJECT_SOURCE_DIR}/Assets/*")
@@ -25,17 +25,27 @@ target_link_options(fornalina PRIVATE
     "SHELL:--exclude-file *.md" "SHELL:--exclude-file */licenses/*"
     "SHELL:--shell-file ${page}/shell.html" "-sMINIFY_HTML=0")
 
-# The page around the canvas, its icon, its kitchen and the font of its texts;
-# the credits and licences of what the site carries. Each copied when it changes.
+# The page around the canvas, its icon, its kitchen and the font of its texts,
+# its touch controls, the web app's manifest and home-screen icons; the credits
+# and licences of what the site carries. Each copied when it changes.
 set(assets "${PROJECT_SOURCE_DIR}/Assets")
 set(page_files
     "${page}/page.css=page.css"
     "${page}/page.js=page.js"
+    "${page}/layout.js=layout.js"
+    "${page}/touch.js=touch.js"
+    "${page}/offline.js=offline.js"
+    "${page}/manifest.webmanifest=manifest.webmanifest"
     "${assets}/Sprites/Icone.png=icon.png"
     "${assets}/Sprites/Background.png=kitchen.png"
     "${assets}/Fonts/orangeJuice.ttf=orangeJuice.ttf"
     "${assets}/CREDITS.md=licenses/CREDITS.md"
     "${PROJECT_SOURCE_DIR}/LICENSE=licenses/LICENSE")
+file(GLOB icons "${page}/icons/*.png")
+foreach(icon ${icons})
+    get_filename_component(name "${icon}" NAME)
+    list(APPEND page_files "${icon}=icons/${name}")
+endforeach()
 file(GLOB licences "${assets}/licenses/*")
 foreach(licence ${licences})
     get_filename_component(name "${licence}" NAME)
@@ -52,3 +62,11 @@ foreach(pair ${page_files})
     list(APPEND copies "${site}/${to}")
 endforeach()
 add_custom_target(fornalina_page ALL DEPENDS ${copies})
+
+# Last, over every file above and the game's own: the service worker.
+add_custom_command(OUTPUT "${site}/sw.js"
+    COMMAND ${CMAKE_COMMAND} -DSITE=${site} -DTEMPLATE=${page}/service-worker.js
+        -P "${PROJECT_SOURCE_DIR}/web/ServiceWorker.cmake"
+    DEPENDS fornalina ${copies} "${page}/service-worker.js" "${PROJECT_SOURCE_DIR}/web/ServiceWorker.cmake"
+    VERBATIM)
+add_custom_target(fornalina_offline ALL DEPENDS "${site}/sw.js")

@@ -17,6 +17,7 @@ const types = {
     ".ttf": "font/ttf",
     ".txt": "text/plain; charset=utf-8",
     ".md": "text/markdown; charset=utf-8",
+    ".webmanifest": "application/manifest+json",
 };
 
 function fileFor(url) {

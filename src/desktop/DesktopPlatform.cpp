@@ -56,6 +56,11 @@ void AttachEvents(ALLEGRO_EVENT_QUEUE*)
     // The library's own events say all a desktop has to say.
 }
 
+void ScreenShown(int, bool)
+{
+    // The keyboard and the gamepad need no controls on the screen.
+}
+
 void CheckDisplay(ALLEGRO_DISPLAY* display)
 {
     CheckWindowStillExists(display);

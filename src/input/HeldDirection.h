@@ -17,7 +17,7 @@ constexpr double REPEAT_DELAY = 0.4;
 constexpr double REPEAT_INTERVAL = 0.04;
 
 // One axis (horizontal or vertical) of whichever source last pushed it: a
-// gamepad's stick, known by its number.
+// gamepad's stick, known by its number, or the on-screen controls (CONTROL_SOURCE).
 class HeldDirection
 {
 public:

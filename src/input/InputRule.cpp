@@ -1,6 +1,10 @@
 #include "input/InputRule.h"
 
 #include "GameState.h"
+#include "input/OnScreenControls.h"
+
+#include <algorithm>
+#include <vector>
 
 namespace
 {
@@ -143,32 +147,12 @@ Action ActionOfDirection(int screen, Direction direction, bool repeated)
     return Action::None;
 }
 
-// Each screen's on-screen controls: what its keys do, and the music.
+// The controls a screen shows (OnScreenControls.h) are the ones it offers.
 bool ScreenOffers(int screen, Action action)
 {
-    if (action == Action::Music)
-    {
-        return true;
-    }
-    switch (screen)
-    {
-    case TITLE_MENU:
-        return action == Action::Play || action == Action::Instructions || action == Action::Quit;
-    case INSTRUCTIONS:
-        return action == Action::Back;
-    case CHOOSE_DIFFICULTY:
-        return action == Action::Easy || action == Action::Medium || action == Action::Hard;
-    case SHOW_RECIPE:
-        return action == Action::Start;
-    case PLAYING:
-        return action == Action::Left || action == Action::Right || action == Action::Pause;
-    case PAUSED:
-        return action == Action::Resume;
-    case ROUND_OVER:
-        return action == Action::Again || action == Action::Quit;
-    default:
-        return false;
-    }
+    const std::vector<OnScreenControl> controls = ControlsOf(screen);
+    return std::any_of(controls.begin(), controls.end(),
+                       [action](const OnScreenControl& control) { return control.action == action; });
 }
 }
 

@@ -1,5 +1,7 @@
 #include "input/PlayerInput.h"
 
+#include "input/ControlEvent.h"
+
 #include <string>
 
 PlayerInput PlayerInput::Char(int keycode, unsigned modifiers, bool repeated)
@@ -64,6 +66,9 @@ PlayerInput InputOf(const ALLEGRO_EVENT& event)
                                : nullptr;
         return PlayerInput::Pressed(Gamepad::ButtonOf(event.joystick.button, name != nullptr ? name : ""));
     }
+    case CONTROL_EVENT:
+        // A control acts when pressed; letting go matters to a held one only.
+        return ControlPressed(event) ? PlayerInput::Touched(ControlAction(event)) : PlayerInput();
     default:
         return PlayerInput();
     }

@@ -35,7 +35,7 @@ struct PlayerInput
     Action control = Action::None;
 };
 
-// The input a key or button event is; Kind::None for any other event (a
-// stick's moves become inputs through a HeldDirection, which knows where it
-// pointed before).
+// The input a key, button or on-screen control event is; Kind::None for any
+// other event (a stick's moves become inputs through a HeldDirection, which
+// knows where it pointed before) and for a control let go.
 PlayerInput InputOf(const ALLEGRO_EVENT& event);

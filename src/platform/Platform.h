@@ -46,6 +46,10 @@ void WatchDisplay();
 // Once the queue exists: events the platform sends the game beside the
 // library's own (a page hidden arrives as a DISPLAY_SWITCH_OUT).
 void AttachEvents(ALLEGRO_EVENT_QUEUE* queue);
+// The screen the game shows now (a GameState) and whether its music plays,
+// each time either changes: a page shows that screen's on-screen controls
+// (input/OnScreenControls.h); the desktop has none.
+void ScreenShown(int screen, bool musicOn);
 // For screens that draw nothing while they wait: ends the game, as a lost
 // display does, when the window was destroyed under it.
 void CheckDisplay(ALLEGRO_DISPLAY* display);

@@ -52,8 +52,16 @@ EM_JS(int, CanUseWebGl, (), {
     }
 });
 
-EM_JS(double, WindowWidth, (), { return window.innerWidth * (window.devicePixelRatio || 1); });
-EM_JS(double, WindowHeight, (), { return window.innerHeight * (window.devicePixelRatio || 1); });
+// The area the canvas fits into: the page's window, or what the page keeps
+// for it (a touch screen's safe area, web/page/touch.js).
+EM_JS(double, WindowWidth, (), {
+    const area = Module.fornalinaCanvasArea && Module.fornalinaCanvasArea();
+    return (area ? area.width : window.innerWidth) * (window.devicePixelRatio || 1);
+});
+EM_JS(double, WindowHeight, (), {
+    const area = Module.fornalinaCanvasArea && Module.fornalinaCanvasArea();
+    return (area ? area.height : window.innerHeight) * (window.devicePixelRatio || 1);
+});
 
 // Nearest pixels when enlarged, as on the desktop; smoothing only where the
 // picture shrinks, which nearest pixels would tear.

@@ -1,8 +1,11 @@
 #include "platform/Platform.h"
 
+#include "input/ControlEvent.h"
+#include "input/OnScreenControls.h"
 #include "pictures/PicturePrefetch.h"
 #include "text/Windows1252.h"
 #include "web/Page.h"
+#include "web/PageControls.h"
 
 #include <emscripten.h>
 
@@ -30,6 +33,18 @@ extern "C" EMSCRIPTEN_KEEPALIVE void fornalina_page_hidden()
     {
         ALLEGRO_EVENT event{};
         event.type = ALLEGRO_EVENT_DISPLAY_SWITCH_OUT;
+        al_emit_user_event(&PageEvents(), &event, nullptr);
+    }
+}
+
+// Called by the page as an on-screen control is pressed (1) or let go (0):
+// the game reads it from its queue like a key. It only queues, never waits,
+// so the page may call it while the game waits.
+extern "C" EMSCRIPTEN_KEEPALIVE void fornalina_control(int action, int pressed)
+{
+    if (attached)
+    {
+        ALLEGRO_EVENT event = ControlEvent(static_cast<Action>(action), pressed != 0);
         al_emit_user_event(&PageEvents(), &event, nullptr);
     }
 }
@@ -70,6 +85,11 @@ void AttachEvents(ALLEGRO_EVENT_QUEUE* queue)
 {
     al_register_event_source(queue, &PageEvents());
     attached = true;
+}
+
+void ScreenShown(int screen, bool musicOn)
+{
+    Page::ShowControls(screen, ControlsOf(screen), musicOn);
 }
 
 void CheckDisplay(ALLEGRO_DISPLAY*) {}

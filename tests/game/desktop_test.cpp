@@ -8,10 +8,12 @@
 
 #include <allegro5/allegro.h>
 
+#include <functional>
 #include <string>
 
 // At home on a desktop: the fullscreen keys and the remembered settings, and a
-// gamepad's stick held (what every screen does with each input: states_test).
+// gamepad's stick or an on-screen control held (what every screen does with
+// each input: states_test).
 
 namespace
 {
@@ -54,32 +56,70 @@ TEST_F(GameTest, OnlyWhatReallyHappenedIsRememberedAndAltEnterIsNoEnter)
     EXPECT_FALSE(Holds(SettingsText(), "fullscreen=on")) << SettingsText();
 }
 
-TEST_F(GameTest, AStickHeldMovesTheCookAsAHeldKeyDoes)
+// A held stick and a held "Esquerda" walk the cook alike.
+TEST_F(GameTest, AStickOrAControlHeldMovesTheCookAsAHeldKeyDoes)
 {
-    // A step at once, then the repeats of a held key, one second long.
+    struct Source
+    {
+        const char* name;
+        std::function<void(GameProbe&, bool)> hold; // true: pressed left; false: let go
+    };
+    const Source sources[] = {
+        {"stick", [](GameProbe& probe, bool held) { probe.PadAxis(0, 0, held ? -1.0f : 0.0f); }},
+        {"control", [](GameProbe& probe, bool held) { probe.Touch(Action::Left, held); }},
+    };
     m_probe->EnterRound(0);
     m_probe->FinishGetReady();
     m_probe->ParkAllIngredients();
-    const float start = m_probe->Place(SceneActor::COOK)->GetX();
-    m_probe->PadAxis(0, 0, -1.0f);
-    m_probe->Step();
-    EXPECT_EQ(m_probe->Place(SceneActor::COOK)->GetX(), start - 10.0f);
-    for (int pass = 1; pass < 60; ++pass)
+    for (const Source& source : sources)
     {
-        if (pass == 30)
+        SCOPED_TRACE(source.name);
+        // A step at once, then the repeats of a held key, one second long.
+        m_probe->PlaceCook(400.0f);
+        source.hold(*m_probe, true);
+        m_probe->Step();
+        EXPECT_EQ(m_probe->Place(SceneActor::COOK)->GetX(), 390.0f);
+        for (int pass = 1; pass < 60; ++pass)
         {
-            m_probe->PadAxis(1, 0, 0.0f); // another stick, resting, changes nothing
+            if (pass == 30)
+            {
+                m_probe->PadAxis(1, 0, 0.0f); // another stick, resting, changes nothing
+            }
+            m_probe->Step();
         }
+        const int steps = 1 + static_cast<int>((1.0 - REPEAT_DELAY) / REPEAT_INTERVAL);
+        EXPECT_NEAR(400.0f - m_probe->Place(SceneActor::COOK)->GetX(), 10.0f * steps, 10.0f);
+        source.hold(*m_probe, false);
         m_probe->Step();
+        const float stopped = m_probe->Place(SceneActor::COOK)->GetX();
+        for (int pass = 0; pass < 30; ++pass)
+        {
+            m_probe->Step();
+        }
+        EXPECT_EQ(m_probe->Place(SceneActor::COOK)->GetX(), stopped);
     }
-    const int steps = 1 + static_cast<int>((1.0 - REPEAT_DELAY) / REPEAT_INTERVAL);
-    EXPECT_NEAR(start - m_probe->Place(SceneActor::COOK)->GetX(), 10.0f * steps, 10.0f);
-    m_probe->PadAxis(0, 0, 0.0f); // let go
+}
+
+// A held control whose page is hidden stops: the round pauses, and once it
+// goes on the cook stands until a control is pressed again.
+TEST_F(GameTest, AHeldControlStopsWhenTheFocusIsLost)
+{
+    m_probe->EnterRound(0);
+    m_probe->FinishGetReady();
+    m_probe->ParkAllIngredients();
+    m_probe->PlaceCook(400.0f);
+    m_probe->Touch(Action::Right);
     m_probe->Step();
-    const float stopped = m_probe->Place(SceneActor::COOK)->GetX();
-    for (int pass = 0; pass < 30; ++pass)
+    m_probe->Emit(ALLEGRO_EVENT_DISPLAY_SWITCH_OUT);
+    m_probe->Step();
+    ASSERT_EQ(m_probe->State(), PAUSED);
+    m_probe->Touch(Action::Resume);
+    m_probe->Step();
+    ASSERT_EQ(m_probe->State(), PLAYING);
+    const float resumed = m_probe->Place(SceneActor::COOK)->GetX();
+    for (int pass = 0; pass < 60; ++pass)
     {
         m_probe->Step();
     }
-    EXPECT_EQ(m_probe->Place(SceneActor::COOK)->GetX(), stopped);
+    EXPECT_EQ(m_probe->Place(SceneActor::COOK)->GetX(), resumed);
 }

@@ -11,8 +11,9 @@
 
 // Every transition of the state table, and what each screen does with every
 // kind of input: keys (characters, repeats, key-downs), a gamepad's buttons and
-// stick, the window's close and focus. Each row starts a fresh game, brings it
-// to its screen as a player would, runs its passes and checks where it lands.
+// stick, the on-screen controls, the window's close and focus. Each row starts
+// a fresh game, brings it to its screen as a player would, runs its passes and
+// checks where it lands.
 
 class ScreenInputs;
 
@@ -27,6 +28,9 @@ const auto Repeat = [](int key) -> Event { return [key](GameProbe& probe) { prob
 const auto KeyDown = [](int key) -> Event { return [key](GameProbe& probe) { probe.KeyDown(key); }; };
 const auto Button = [](int button) -> Event { return [button](GameProbe& probe) { probe.PadButton(button); }; };
 const auto Stick = [](int axis, float at) -> Event { return [=](GameProbe& probe) { probe.PadAxis(0, axis, at); }; };
+const auto Touch = [](Action action, bool pressed = true) -> Event {
+    return [=](GameProbe& probe) { probe.Touch(action, pressed); };
+};
 const Event TICK = [](GameProbe& probe) { probe.Tick(); };
 const Event CLOSE = [](GameProbe& probe) { probe.Close(); };
 const Event FOCUS_LOST = [](GameProbe& probe) { probe.Emit(ALLEGRO_EVENT_DISPLAY_SWITCH_OUT); };
@@ -190,6 +194,32 @@ const Row ROWS[] = {
     {"ResultEscQuits", ROUND_OVER, {{KeyDown(ESC)}}, QUIT, {}},
     {"ResultBQuits", ROUND_OVER, {{Button(B)}}, QUIT, {}},
     {"ResultClosed", ROUND_OVER, {{CLOSE, Char(ENTER)}}, QUIT, {}},
+    // The on-screen controls: each screen's own act when pressed; let go, or
+    // another screen's, they do nothing.
+    {"ControlsPlayFromTheMenuToTheRound",
+     TITLE_MENU,
+     {{Touch(Action::Play)}, {Touch(Action::Play, false), Touch(Action::Medium)}, {Touch(Action::Start)}},
+     PLAYING,
+     {Level(1), Hides(RECIPE)}},
+    {"ControlsOfOtherScreensDoNothing",
+     TITLE_MENU,
+     {{Touch(Action::Start), Touch(Action::Resume), Touch(Action::Left), Touch(Action::Play, false),
+       Touch(Action::Instructions)}},
+     INSTRUCTIONS,
+     {}},
+    {"ControlsInstructionsBack", INSTRUCTIONS, {{}, {Touch(Action::Back), MENU_WAITS, Touch(Action::Quit)}}, QUIT, {}},
+    {"ControlsRoundPausesAndGoesOn",
+     ROUND_RUNNING,
+     {{Touch(Action::Pause)}, {Touch(Action::Pause)}, {Touch(Action::Resume)}},
+     PLAYING,
+     {Hides(PAUSE)}},
+    {"ControlsMusicOncePerPress",
+     PLAYING,
+     {{Touch(Action::Music)}, {Touch(Action::Music, false)}},
+     PLAYING,
+     {Music(false)}},
+    {"ControlsResultPlaysAgain", ROUND_OVER, {{}, {Touch(Action::Again)}}, CHOOSE_DIFFICULTY, {Hides(GAME_OVER)}},
+    {"ControlsResultQuits", ROUND_OVER, {{Touch(Action::Quit)}}, QUIT, {}},
 };
 }
 

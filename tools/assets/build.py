@@ -22,6 +22,8 @@ ROOT = os.path.normpath(os.path.join(HERE, "..", ".."))
 ASSETS = os.path.join(ROOT, "Assets")
 # The icon theme's files for the desktop; the game itself uses Assets/ only.
 DESKTOP_ICONS = os.path.join(ROOT, "packaging", "icons")
+# The browser build's home-screen icons, beside the page they belong to.
+WEB_ICONS = os.path.join(ROOT, "web", "page", "icons")
 BUILD = os.path.join(HERE, ".build")
 FONTS = os.path.join(BUILD, "fonts")
 
@@ -95,6 +97,20 @@ def build_desktop_icons():
         f.write(full)
 
 
+def build_web_icons():
+    os.makedirs(WEB_ICONS, exist_ok=True)
+    svg = os.path.join(BUILD, "svg")
+    for size in sprites.WEB_ICON_SIZES:
+        k.render(sprites.icon_svg(), os.path.join(svg, f"web-icon-{size}.svg"),
+                 os.path.join(WEB_ICONS, f"icon-{size}.png"), size)
+    maskable = sprites.maskable_icon_svg()
+    k.render(maskable, os.path.join(svg, "web-icon-maskable.svg"),
+             os.path.join(WEB_ICONS, "icon-maskable.png"),
+             sprites.MASKABLE_ICON_SIZE)
+    k.render(maskable, os.path.join(svg, "web-icon-apple.svg"),
+             os.path.join(WEB_ICONS, "icon-apple.png"), sprites.APPLE_ICON_SIZE)
+
+
 def build_screens():
     render(k.expand(k.screen_template("kitchen")), "Sprites", "Background.png")
     render(screens.screen("menu"), "Sprites", "Menu.png")
@@ -133,6 +149,7 @@ STEPS = {
     "sound_icons": build_sound_icons,
     "icon": build_icon,
     "desktop_icons": build_desktop_icons,
+    "web_icons": build_web_icons,
     "screens": build_screens,
     "recipes": build_recipes,
     "catch_sound": build_catch_sound,

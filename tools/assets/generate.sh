@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Regenerates every file under Assets/ and the desktop icons in packaging/icons/
-# from the sources in this folder.
+# Regenerates every file under Assets/, the desktop icons in packaging/icons/
+# and the web app's icons in web/page/icons/ from the sources in this folder.
 # Installs what it needs first: Debian packages with apt-get, the pinned npm
 # packages into tools/assets/node_modules (git-ignored).
 set -euo pipefail
@@ -50,6 +50,6 @@ oggenc --version | grep -q " $OGGENC_VERSION\$" ||
 PYTHON=/usr/bin/python3
 [ -x "$PYTHON" ] || PYTHON=python3
 
-rm -rf "$ROOT/Assets" "$ROOT/packaging/icons"
+rm -rf "$ROOT/Assets" "$ROOT/packaging/icons" "$ROOT/web/page/icons"
 FONTCONFIG_FILE="$HERE/fonts.conf" "$PYTHON" build.py
-echo "Assets regenerated in $ROOT/Assets and $ROOT/packaging/icons"
+echo "Assets regenerated in $ROOT/Assets, $ROOT/packaging/icons and $ROOT/web/page/icons"

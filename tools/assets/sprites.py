@@ -120,6 +120,25 @@ def icon_svg():
     return k.document(ICON_SIZE, ICON_SIZE, tile + cook + tomato)
 
 
+# The web app's icons (web/page/icons/): the game icon at each size a phone's
+# launcher asks for, and a maskable one, which a launcher may cut to any shape
+# inside its middle 80 %: the tile fills the square and the drawing keeps to
+# that safe circle. The same full tile, opaque, serves Apple's home screen.
+WEB_ICON_SIZES = (192, 512)
+MASKABLE_ICON_SIZE = 512
+APPLE_ICON_SIZE = 180
+
+
+def maskable_icon_svg():
+    tile = f'<rect width="{ICON_SIZE}" height="{ICON_SIZE}" fill="#ffe3b3"/>'
+    cook = k.expand('<cook x="26" y="38" height="196" facing="right"/>')
+    tomato = k.ingredient("Tomate", 136, 30, 58)
+    c = ICON_SIZE / 2
+    drawing = (f'<g transform="translate({c} {c}) scale(0.68) '
+               f'translate({-c} {-c})">{cook}{tomato}</g>')
+    return k.document(ICON_SIZE, ICON_SIZE, tile + drawing)
+
+
 # The desktop icon's name: the game's AppStream component id, which the desktop
 # entry and the metainfo file are named after as well.
 APP_ID = "org.fornalina.fornalina"

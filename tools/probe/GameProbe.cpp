@@ -4,6 +4,7 @@
 #include "RecipeSeeds.h"
 #include "content/RecipeCatalogue.h"
 #include "content/SceneActors.h"
+#include "input/ControlEvent.h"
 
 #include <allegro5/allegro_audio.h>
 
@@ -96,6 +97,12 @@ void GameProbe::PadAxis(int stick, int axis, float position)
     event.joystick.stick = stick;
     event.joystick.axis = axis;
     event.joystick.pos = position;
+    al_emit_user_event(&m_source, &event, nullptr);
+}
+
+void GameProbe::Touch(Action action, bool pressed)
+{
+    ALLEGRO_EVENT event = ControlEvent(action, pressed);
     al_emit_user_event(&m_source, &event, nullptr);
 }
 

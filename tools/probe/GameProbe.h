@@ -50,6 +50,8 @@ public:
     // A gamepad's button pressed, and a stick's axis moved (-1 to 1).
     void PadButton(int button);
     void PadAxis(int stick, int axis, float position);
+    // An on-screen control pressed, or let go.
+    void Touch(Action action, bool pressed = true);
 
     // One pass of the main loop that never sleeps on the queue: a screen that
     // waits for the player handles what is queued and draws only when

@@ -165,6 +165,9 @@ async function loadToTitleMenu(browser, address, comparer, pictures) {
     });
     const game = await openGame(browser, address, async (page) => {
         await page.setCacheEnabled(false);
+        // A first visit: the site's service worker, kept from the loads
+        // before, must not serve this one from its cache.
+        await page.setBypassServiceWorker(true);
         // The probe calls this when the prompt shows: no polling between the
         // prompt and the click.
         await page.exposeFunction("benchPromptShown", (x, y) => promptShown({ x, y }));

@@ -1,7 +1,9 @@
 // The browser build played in a real browser: node web/test/browser-test.mjs
 // SITE REFERENCES ASSETS. SITE is the built site, REFERENCES the desktop
 // game's own pictures (fornalina-screenshots "all" and "clock"), ASSETS the
-// game's Assets/. Prints what it checked and measured; exits 1 on a failure.
+// game's Assets/. Then the same site on an emulated phone (touch-test.mjs),
+// upright and on its side; with FORNALINA_PHONE_SHOTS=FOLDER, the phone's
+// screenshots go there. Prints what it checked and measured; exits 1 on a failure.
 import { strict as assert } from "node:assert";
 import { join } from "node:path";
 import {
@@ -15,6 +17,7 @@ import {
     sleep,
     waitForCanvas,
 } from "./browser.mjs";
+import { checkInstallAndOffline, playByTouch } from "./touch-test.mjs";
 
 const [site, references, assets] = process.argv.slice(2);
 if (!site || !references || !assets) {
@@ -77,6 +80,7 @@ try {
     );
     const menu = readPicture(join(references, "menu.png"));
     const difficulty = readPicture(join(references, "difficulty.png"));
+    const pause = readPicture(join(references, "pause.png"));
     const soundOff = readPicture(join(assets, "Sprites", "SoundOff.png"));
     const background = readPicture(join(assets, "Sprites", "Background.png"));
     const recipeCards = ["FReceita1.png", "FReceita2.png", "FReceita3.png"].map((name) =>
@@ -104,6 +108,12 @@ try {
     );
     const menuDifference = await comparer.difference(menuShown, menu);
     passed(`start prompt passed with a click; the title menu matches the desktop's (${format(menuDifference)})`);
+    const touchParts = await page.evaluate(() => ({
+        touch: document.documentElement.classList.contains("touch"),
+        controls: [...document.querySelectorAll("button.control")].filter((b) => b.offsetParent !== null).length,
+    }));
+    assert.deepEqual(touchParts, { touch: false, controls: 0 }, "a desktop page without touch shows controls");
+    passed("no touch screen: no controls shown");
 
     await page.keyboard.press("Enter");
     await waitForCanvas(page, async (p) => isSame(await comparer.difference(p, difficulty)), 10000, "the difficulty screen");
@@ -166,7 +176,6 @@ try {
     assert.ok(after - before >= 60 && after - before <= 140, `the cook went from column ${before} to ${after}`);
     passed(`ten presses of → move the cook ${Math.round(after - before)} pixels right`);
 
-    const pause = readPicture(join(references, "pause.png"));
     await page.evaluate(() => window.dispatchEvent(new FocusEvent("blur")));
     await waitForCanvas(
         page,
@@ -218,6 +227,26 @@ try {
     } finally {
         await closePlain();
     }
+
+    // A phone: touch only, upright then on its side; the web app on the first.
+    // It starts as a first visit does, the music on.
+    await page.evaluate(() => localStorage.removeItem("fornalina.music"));
+    const tools = {
+        comparer,
+        isSame,
+        soundIsOff,
+        readClock: (picture) => readClock(comparer, picture),
+        cookColumn: (picture) => cookColumn(comparer, picture, background),
+        references: { menu, pause },
+        PAUSE_CARD,
+        site,
+    };
+    const shots = process.env.FORNALINA_PHONE_SHOTS;
+    const upright = await playByTouch(browser, server.address, "portrait", tools, passed, shots);
+    await checkInstallAndOffline(upright, tools, passed);
+    await upright.page.close();
+    const onItsSide = await playByTouch(browser, server.address, "landscape", tools, passed, shots);
+    await onItsSide.page.close();
     console.log(JSON.stringify({ menuDifference, threshold: SAME_PICTURE }));
 } catch (error) {
     failed = true;

@@ -182,6 +182,26 @@ export class PictureComparer {
         }
     }
 
+    // A picture of the canvas shown larger (a phone's device pixels) as the
+    // game's 800 × 600: nearest pixels back down, undoing the page's
+    // nearest-pixel enlargement.
+    async atGameSize(picture) {
+        const data = await this.page.evaluate(async (data) => {
+            const image = await decode(data);
+            const canvas = new OffscreenCanvas(800, 600);
+            const context = canvas.getContext("2d");
+            context.imageSmoothingEnabled = false;
+            context.drawImage(image, 0, 0, 800, 600);
+            const bytes = new Uint8Array(await (await canvas.convertToBlob({ type: "image/png" })).arrayBuffer());
+            let text = "";
+            for (let i = 0; i < bytes.length; i += 0x8000) {
+                text += String.fromCharCode.apply(null, bytes.subarray(i, i + 0x8000));
+            }
+            return btoa(text);
+        }, encoded(picture));
+        return Buffer.from(data, "base64");
+    }
+
     // The mean absolute difference per channel (0–255) of `a` over the
     // rectangle and `b` over the same size from `bOrigin` (by default the same
     // place), and the share of pixels whose largest channel difference is over
