@@ -31,6 +31,7 @@ set(assets "${PROJECT_SOURCE_DIR}/Assets")
 set(page_files
     "${page}/page.css=page.css"
     "${page}/page.js=page.js"
+    "${page}/loader.js=loader.js"
     "${assets}/Sprites/Icone.png=icon.png"
     "${assets}/Sprites/Background.png=kitchen.png"
     "${assets}/Fonts/orangeJuice.ttf=orangeJuice.ttf"

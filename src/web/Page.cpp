@@ -3,7 +3,6 @@
 #include "screen/WindowFit.h"
 
 #include <emscripten.h>
-#include <emscripten/html5.h>
 
 #include <cstdlib>
 
@@ -52,8 +51,24 @@ EM_JS(int, CanUseWebGl, (), {
     }
 });
 
-EM_JS(double, WindowWidth, (), { return window.innerWidth * (window.devicePixelRatio || 1); });
-EM_JS(double, WindowHeight, (), { return window.innerHeight * (window.devicePixelRatio || 1); });
+// The window in device pixels. At a zoom such as 110 % the CSS size is a
+// rounded fraction of them (727 CSS pixels for 800): rounding gives them back.
+EM_JS(int, WindowWidth, (), { return Math.round(window.innerWidth * (window.devicePixelRatio || 1)); });
+EM_JS(int, WindowHeight, (), { return Math.round(window.innerHeight * (window.devicePixelRatio || 1)); });
+
+// The canvas placed and sized on whole device pixels, so that the browser
+// shows its pixels as they are rather than resampled by a fraction.
+EM_JS(void, PlaceCanvas, (int left, int top, int width, int height), {
+    const canvas = Module.canvas || document.getElementById("canvas");
+    if (!canvas)
+        return;
+    const ratio = window.devicePixelRatio || 1;
+    canvas.style.position = "fixed";
+    canvas.style.left = left / ratio + "px";
+    canvas.style.top = top / ratio + "px";
+    canvas.style.width = width / ratio + "px";
+    canvas.style.height = height / ratio + "px";
+});
 
 // Nearest pixels when enlarged, as on the desktop; smoothing only where the
 // picture shrinks, which nearest pixels would tear.
@@ -76,9 +91,8 @@ EM_JS(void, FitOnResize, (), {
 extern "C" EMSCRIPTEN_KEEPALIVE void fornalina_fit_canvas()
 {
     // Whole device pixels, so that nearest-pixel scaling stays even.
-    const double pixelRatio = emscripten_get_device_pixel_ratio();
-    const PictureFit fit = FitPicture(static_cast<int>(WindowWidth()), static_cast<int>(WindowHeight()));
-    emscripten_set_element_css_size("#canvas", fit.width / pixelRatio, fit.height / pixelRatio);
+    const PictureFit fit = FitPicture(WindowWidth(), WindowHeight());
+    PlaceCanvas(fit.left, fit.top, fit.width, fit.height);
     SetCanvasSmoothing(fit.scale < 1.0f);
 }
 
