@@ -51,10 +51,15 @@ EM_JS(int, CanUseWebGl, (), {
     }
 });
 
-// The window in device pixels. At a zoom such as 110 % the CSS size is a
-// rounded fraction of them (727 CSS pixels for 800): rounding gives them back.
-EM_JS(int, WindowWidth, (), { return Math.round(window.innerWidth * (window.devicePixelRatio || 1)); });
-EM_JS(int, WindowHeight, (), { return Math.round(window.innerHeight * (window.devicePixelRatio || 1)); });
+// The whole device pixels of the window. At a zoom such as 110 % the window's
+// CSS size is a fraction (727.27 CSS pixels for 800), which innerWidth rounds
+// (727, so 799.7): the page's own box keeps the fraction.
+EM_JS(int, WindowWidth, (), {
+    return Math.floor(document.documentElement.getBoundingClientRect().width * (window.devicePixelRatio || 1) + 0.01);
+});
+EM_JS(int, WindowHeight, (), {
+    return Math.floor(document.documentElement.getBoundingClientRect().height * (window.devicePixelRatio || 1) + 0.01);
+});
 
 // The canvas placed and sized on whole device pixels, so that the browser
 // shows its pixels as they are rather than resampled by a fraction.

@@ -29,12 +29,13 @@ export function serve(folder) {
 // Chromium as the test machines have it: headless, WebGL in software
 // (SwiftShader), no network of its own, a fresh profile that the caller removes
 // with close(). Storage lives in that profile, so it survives a reload.
-export async function launchBrowser(extraArguments = []) {
+export async function launchBrowser(extraArguments = [], options = {}) {
     const profile = mkdtempSync(join(tmpdir(), "fornalina-chromium-"));
     const browser = await puppeteer.launch({
         executablePath: process.env.FORNALINA_CHROMIUM ?? "/usr/bin/chromium",
         headless: true,
         userDataDir: profile,
+        ...options,
         args: [
             "--headless=new",
             "--use-angle=swiftshader",
