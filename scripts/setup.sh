@@ -4,7 +4,9 @@
 # the desktop entry, metainfo and manual page among them), with --package what
 # building and checking the Debian package needs, with --web what building the
 # browser build's libraries and checking its page need (Emscripten, Node and
-# npm, Chromium, xz and patch for the release tarballs). What is already there
+# npm, Chromium, xz and patch for the release tarballs), with --engines the
+# other browser engines the page is tried in (Firefox ESR, and WebKitGTK's
+# MiniBrowser with its WebDriver). What is already there
 # counts, wherever it came from: commands on PATH and pkg-config modules are
 # looked for first. Quiet when nothing is missing. Where it cannot install (no
 # apt-get, or neither root nor sudo), it names what is missing, prints the one
@@ -59,8 +61,12 @@ for option in "$@"; do
         need xz-utils has_command xz
         need patch has_command patch
         ;;
+    --engines)
+        need firefox-esr has_command firefox-esr
+        need webkit2gtk-driver has_command WebKitWebDriver
+        ;;
     *)
-        echo "usage: $0 [--tests] [--package] [--web]" >&2
+        echo "usage: $0 [--tests] [--package] [--web] [--engines]" >&2
         exit 2
         ;;
     esac

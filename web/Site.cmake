@@ -36,6 +36,7 @@ set(page_files
     "${page}/touch.js=touch.js"
     "${page}/offline.js=offline.js"
     "${page}/manifest.webmanifest=manifest.webmanifest"
+    "${page}/loader.js=loader.js"
     "${assets}/Sprites/Icone.png=icon.png"
     "${assets}/Sprites/Background.png=kitchen.png"
     "${assets}/Fonts/orangeJuice.ttf=orangeJuice.ttf"

@@ -3,7 +3,6 @@
 #include "screen/WindowFit.h"
 
 #include <emscripten.h>
-#include <emscripten/html5.h>
 
 #include <cstdlib>
 
@@ -52,15 +51,34 @@ EM_JS(int, CanUseWebGl, (), {
     }
 });
 
-// The area the canvas fits into: the page's window, or what the page keeps
-// for it (a touch screen's safe area, web/page/touch.js).
-EM_JS(double, WindowWidth, (), {
+// The whole device pixels the canvas fits into: the page's window, or what
+// the page keeps for it (a touch screen's safe area, web/page/touch.js). At a
+// zoom such as 110 % the window's CSS size is a fraction (727.27 CSS pixels
+// for 800), which innerWidth rounds (727, so 799.7): the page's own box keeps
+// the fraction.
+EM_JS(int, WindowWidth, (), {
     const area = Module.fornalinaCanvasArea && Module.fornalinaCanvasArea();
-    return (area ? area.width : window.innerWidth) * (window.devicePixelRatio || 1);
+    const width = area ? area.width : document.documentElement.getBoundingClientRect().width;
+    return Math.floor(width * (window.devicePixelRatio || 1) + 0.01);
 });
-EM_JS(double, WindowHeight, (), {
+EM_JS(int, WindowHeight, (), {
     const area = Module.fornalinaCanvasArea && Module.fornalinaCanvasArea();
-    return (area ? area.height : window.innerHeight) * (window.devicePixelRatio || 1);
+    const height = area ? area.height : document.documentElement.getBoundingClientRect().height;
+    return Math.floor(height * (window.devicePixelRatio || 1) + 0.01);
+});
+
+// The canvas placed and sized on whole device pixels, so that the browser
+// shows its pixels as they are rather than resampled by a fraction.
+EM_JS(void, PlaceCanvas, (int left, int top, int width, int height), {
+    const canvas = Module.canvas || document.getElementById("canvas");
+    if (!canvas)
+        return;
+    const ratio = window.devicePixelRatio || 1;
+    canvas.style.position = "fixed";
+    canvas.style.left = left / ratio + "px";
+    canvas.style.top = top / ratio + "px";
+    canvas.style.width = width / ratio + "px";
+    canvas.style.height = height / ratio + "px";
 });
 
 // Nearest pixels when enlarged, as on the desktop; smoothing only where the
@@ -84,9 +102,8 @@ EM_JS(void, FitOnResize, (), {
 extern "C" EMSCRIPTEN_KEEPALIVE void fornalina_fit_canvas()
 {
     // Whole device pixels, so that nearest-pixel scaling stays even.
-    const double pixelRatio = emscripten_get_device_pixel_ratio();
-    const PictureFit fit = FitPicture(static_cast<int>(WindowWidth()), static_cast<int>(WindowHeight()));
-    emscripten_set_element_css_size("#canvas", fit.width / pixelRatio, fit.height / pixelRatio);
+    const PictureFit fit = FitPicture(WindowWidth(), WindowHeight());
+    PlaceCanvas(fit.left, fit.top, fit.width, fit.height);
     SetCanvasSmoothing(fit.scale < 1.0f);
 }
 

@@ -17,6 +17,9 @@ std::string Stored(const char* key);
 void Store(const char* key, const char* value);
 // True when the browser can draw with WebGL, which the game's display needs.
 bool HasWebGl();
+// Asks for a lost WebGL context back and rebuilds what lived on the GPU once
+// it is; the round waits meanwhile.
+void WatchContext();
 // Sizes the canvas to the page's window now and on every resize (see FitPicture).
 void KeepCanvasFitted();
 }

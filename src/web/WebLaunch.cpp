@@ -9,6 +9,7 @@ Launch PrepareLaunch(int, char**)
     // The page preloads Assets/ at the root of its file system, where the
     // game starts: nothing to look for, no command line to read.
     Page::KeepCanvasFitted();
+    Page::WatchContext();
     return Launch();
 }
 

@@ -23,6 +23,19 @@ ALLEGRO_EVENT_SOURCE& PageEvents()
 }
 
 bool attached = false;
+// The switch as this game last read or wrote it: another tab's change is
+// followed only when it differs.
+bool storedMusicOn = true;
+
+// clang-format off
+EM_JS(void, FollowOtherTabs, (const char* key), {
+    const watched = UTF8ToString(key);
+    window.addEventListener("storage", function(event) {
+        if (event.key === watched && event.newValue !== null)
+            _fornalina_music_stored(event.newValue !== "off");
+    });
+});
+// clang-format on
 }
 
 // Called by the page when it is hidden (another tab, a minimised window): a
@@ -49,6 +62,18 @@ extern "C" EMSCRIPTEN_KEEPALIVE void fornalina_control(int action, int pressed)
     }
 }
 
+// Called by the page when another tab of the game switched the music: this
+// game switches too, as if its "Música" were pressed here (every screen
+// answers that, the result screen too, which reads no typed M).
+extern "C" EMSCRIPTEN_KEEPALIVE void fornalina_music_stored(int on)
+{
+    if (attached && (on != 0) != storedMusicOn)
+    {
+        ALLEGRO_EVENT event = ControlEvent(Action::Music, true);
+        al_emit_user_event(&PageEvents(), &event, nullptr);
+    }
+}
+
 namespace Platform
 {
 void ReportFailure(const char* windows1252Message)
@@ -66,11 +91,13 @@ Settings LoadSettings()
 {
     Settings settings;
     settings.musicOn = Page::Stored(MUSIC_KEY) != "off";
+    storedMusicOn = settings.musicOn;
     return settings; // fullscreen is the browser's own (F11)
 }
 
 void RememberMusic(bool on)
 {
+    storedMusicOn = on;
     Page::Store(MUSIC_KEY, on ? "on" : "off");
 }
 
@@ -85,6 +112,7 @@ void AttachEvents(ALLEGRO_EVENT_QUEUE* queue)
 {
     al_register_event_source(queue, &PageEvents());
     attached = true;
+    FollowOtherTabs(MUSIC_KEY);
 }
 
 void ScreenShown(int screen, bool musicOn)

@@ -1,6 +1,7 @@
 // The page around the game: loading, the start prompt (browsers let a page
-// play sound only after a click or a key), the keyboard, a hidden page, and
-// the end of the game. The game talks to it through Module.fornalina*.
+// play sound only after a click or a key), the keyboard, a hidden page, a
+// lost picture, and the end of the game. The game and loader.js talk to it
+// through Module.fornalina*.
 "use strict";
 
 var Module = (function () {
@@ -10,8 +11,14 @@ var Module = (function () {
         found[id] = document.getElementById(id);
         return found;
     }, {});
-    let state = "loading"; // then "ready", "starting", "playing", "ended"
+    let state = "loading"; // then "ready", "starting", "playing" (or "pictureLost"), "ended"
+    // A lost WebGL context is given this long to come back before the player
+    // is told (browsers give it back within a second or two when they can).
+    const PICTURE_LOST_SECONDS = 5;
+    let pictureLostTimer = null;
 
+    // The button of the part shown, where there is one, takes the focus, so
+    // that ENTER presses it, and so does a gamepad's A.
     function show(part) {
         Object.keys(parts).forEach(function (id) {
             parts[id].hidden = id !== part;
@@ -19,10 +26,43 @@ var Module = (function () {
         panel.hidden = part === null;
         canvas.classList.toggle("waiting", part !== null);
         document.getElementById("backdrop").style.display = part === null ? "none" : "block";
+        const button = part === null ? null : parts[part].querySelector("button");
+        if (button) {
+            button.focus();
+            pressOnGamepadA(button);
+        }
+    }
+
+    // Presses the button when a gamepad's A goes down (not when it was held
+    // down already as the button appeared), while the button is shown.
+    function pressOnGamepadA(button) {
+        if (!navigator.getGamepads) {
+            return;
+        }
+        const held = new Set();
+        let first = true;
+        (function poll() {
+            if (button.closest("[hidden]")) {
+                return;
+            }
+            for (const pad of navigator.getGamepads()) {
+                const down = pad && pad.buttons[0] && pad.buttons[0].pressed;
+                if (down && !first && !held.has(pad.index)) {
+                    button.click();
+                    return;
+                }
+                if (pad) {
+                    held[down ? "add" : "delete"](pad.index);
+                }
+            }
+            first = false;
+            requestAnimationFrame(poll);
+        })();
     }
 
     function fail(text) {
         state = "ended";
+        clearTimeout(pictureLostTimer);
         document.getElementById("message").textContent = text;
         show("failure");
     }
@@ -110,15 +150,43 @@ var Module = (function () {
         printErr: function (text) {
             console.error(text);
         },
-        setStatus: function (text) {
-            const counts = /\((\d+(?:\.\d+)?)\/(\d+)\)/.exec(text || "");
-            if (counts) {
-                document.getElementById("progress").style.width =
-                    Math.min(100, (100 * Number(counts[1])) / Number(counts[2])) + "%";
+        // The share of every byte to download that has arrived, 0 to 1.
+        fornalinaProgress: function (share) {
+            const percent = Math.round(1000 * Math.min(1, share)) / 10;
+            document.getElementById("progress").style.width = percent + "%";
+            document.getElementById("bar").setAttribute("aria-valuenow", String(percent));
+        },
+        fornalinaDownloadFailed: function () {
+            if (state === "loading") {
+                fail("Não foi possível baixar o jogo. Verifique a sua conexão com a internet e tente de novo.");
+            }
+        },
+        // The round waits meanwhile (the game pauses it).
+        fornalinaPictureLost: function () {
+            clearTimeout(pictureLostTimer);
+            pictureLostTimer = setTimeout(function () {
+                if (state === "playing") {
+                    state = "pictureLost";
+                    document.getElementById("message").textContent =
+                        "O navegador perdeu a imagem do jogo e não a devolveu.";
+                    show("failure");
+                }
+            }, PICTURE_LOST_SECONDS * 1000);
+        },
+        // Back even after the player was told: the game goes on, paused.
+        fornalinaPictureBack: function () {
+            clearTimeout(pictureLostTimer);
+            if (state === "pictureLost") {
+                state = "playing";
+                show(null);
+                canvas.focus();
             }
         },
         onRuntimeInitialized: function () {
-            document.getElementById("progress").style.width = "100%";
+            if (state !== "loading") {
+                return;
+            }
+            Module.fornalinaProgress(1);
             Module._fornalina_fit_canvas();
             state = "ready";
             show("start");
@@ -126,7 +194,7 @@ var Module = (function () {
         onAbort: stopped,
         fornalinaFailure: fail,
         fornalinaEnded: function (status) {
-            if (state === "playing" || state === "starting") {
+            if (state === "playing" || state === "starting" || state === "pictureLost") {
                 state = "ended";
                 if (status === 0) {
                     show("goodbye");

@@ -8,11 +8,16 @@ import { strict as assert } from "node:assert";
 import { join } from "node:path";
 import {
     canvasPicture,
+    clockReferences,
+    cookColumn,
+    isSame,
     launchBrowser,
     openGame,
     passStartPrompt,
     PictureComparer,
+    readClock,
     readPicture,
+    SAME_PICTURE,
     serve,
     sleep,
     waitForCanvas,
@@ -25,43 +30,11 @@ if (!site || !references || !assets) {
     process.exit(2);
 }
 
-// The same pictures drawn by the same library from the same files differ only
-// where fonts are smoothed (another FreeType) and where colours are rounded.
-const SAME_PICTURE = { mean: 2.0, differingShare: 0.01 };
 const SOUND_ICON = { x: 720, y: 20, width: 52, height: 52 };
-const CLOCK = { x: 480, y: 10, width: 235, height: 100 };
-const COOK_BAND = { top: 480, bottom: 590 };
 const PAUSE_CARD = { x: 250, y: 200, width: 300, height: 200 };
-
-function isSame(difference) {
-    return difference.mean <= SAME_PICTURE.mean && difference.differingShare <= SAME_PICTURE.differingShare;
-}
 
 function format(difference) {
     return `mean ${difference.mean.toFixed(3)}/255, ${(100 * difference.differingShare).toFixed(3)} % of pixels apart`;
-}
-
-const clockReferences = [];
-for (let second = 60; second >= 0; --second) {
-    clockReferences.push({ second, name: `clock-${Math.floor(second / 60)}-${String(second % 60).padStart(2, "0")}` });
-}
-
-// The clock's reading, in seconds: that of the desktop picture closest to the
-// canvas's clock; -1 when none is close (no clock shown). A falling ingredient
-// may cover a little of it.
-async function readClock(comparer, picture) {
-    const closest = await comparer.closest(
-        picture,
-        clockReferences.map((reference) => reference.name),
-        CLOCK,
-    );
-    return closest.differingShare <= 0.1 ? clockReferences[closest.index].second : -1;
-}
-
-// Where the cook stands: the middle of the columns where the kitchen's
-// bottom band differs from the bare background picture.
-function cookColumn(comparer, picture, background) {
-    return comparer.differenceCentre(picture, background, COOK_BAND.top, COOK_BAND.bottom);
 }
 
 const checks = [];

@@ -29,12 +29,13 @@ export function serve(folder) {
 // Chromium as the test machines have it: headless, WebGL in software
 // (SwiftShader), no network of its own, a fresh profile that the caller removes
 // with close(). Storage lives in that profile, so it survives a reload.
-export async function launchBrowser(extraArguments = []) {
+export async function launchBrowser(extraArguments = [], options = {}) {
     const profile = mkdtempSync(join(tmpdir(), "fornalina-chromium-"));
     const browser = await puppeteer.launch({
         executablePath: process.env.FORNALINA_CHROMIUM ?? "/usr/bin/chromium",
         headless: true,
         userDataDir: profile,
+        ...options,
         args: [
             "--headless=new",
             "--use-angle=swiftshader",
@@ -265,4 +266,39 @@ export function readPicture(path) {
 
 export function sleep(ms) {
     return new Promise((resolve) => setTimeout(resolve, ms));
+}
+
+// The same pictures drawn by the same library from the same files differ only
+// where fonts are smoothed (another FreeType) and where colours are rounded.
+export const SAME_PICTURE = { mean: 2.0, differingShare: 0.01 };
+
+export function isSame(difference) {
+    return difference.mean <= SAME_PICTURE.mean && difference.differingShare <= SAME_PICTURE.differingShare;
+}
+
+const CLOCK = { x: 480, y: 10, width: 235, height: 100 };
+const COOK_BAND = { top: 480, bottom: 590 };
+
+// The desktop's pictures of the clock, by name ("clock-0-58"), 60 s down to 0.
+export const clockReferences = [];
+for (let second = 60; second >= 0; --second) {
+    clockReferences.push({ second, name: `clock-${Math.floor(second / 60)}-${String(second % 60).padStart(2, "0")}` });
+}
+
+// The clock's reading, in seconds: that of the desktop picture closest to the
+// canvas's clock (the comparer must remember clockReferences); -1 when none is
+// close (no clock shown). A falling ingredient may cover a little of it.
+export async function readClock(comparer, picture) {
+    const closest = await comparer.closest(
+        picture,
+        clockReferences.map((reference) => reference.name),
+        CLOCK,
+    );
+    return closest.differingShare <= 0.1 ? clockReferences[closest.index].second : -1;
+}
+
+// Where the cook stands: the middle of the columns where the kitchen's
+// bottom band differs from the bare background picture.
+export function cookColumn(comparer, picture, background) {
+    return comparer.differenceCentre(picture, background, COOK_BAND.top, COOK_BAND.bottom);
 }
