@@ -70,6 +70,30 @@ void ShowFailure(const std::string& utf8Text)
     ShowBox(utf8Text, MB_ICONERROR);
 }
 
+namespace
+{
+std::string& FailuresLeft()
+{
+    static std::string failures;
+    return failures;
+}
+}
+
+void ShowFailureLater(const std::string& utf8Text)
+{
+    WriteToConsole(true, utf8Text);
+    FailuresLeft() += utf8Text;
+}
+
+void ShowFailuresLeft()
+{
+    if (!FailuresLeft().empty())
+    {
+        ShowBox(FailuresLeft(), MB_ICONERROR);
+        FailuresLeft().clear();
+    }
+}
+
 void ShowAnswer(const std::string& utf8Text)
 {
     if (!WriteToConsole(false, utf8Text))

@@ -15,6 +15,12 @@ bool WriteToConsole(bool error, const std::string& utf8Text);
 // standard error too when there is one.
 void ShowFailure(const std::string& utf8Text);
 
+// A failure met while the game's window is open: on standard error at once,
+// in a message box once the window is gone (ShowFailuresLeft), so that the box
+// is not left behind a dead window.
+void ShowFailureLater(const std::string& utf8Text);
+void ShowFailuresLeft();
+
 // An answer asked for (the usage, the version): on standard output when there
 // is one, in a message box otherwise.
 void ShowAnswer(const std::string& utf8Text);

@@ -145,7 +145,7 @@ std::wstring WriteDraft(const std::string& target, const ALLEGRO_CONFIG* config)
         }
         ALLEGRO_FILE* file = AsAllegroFile(handle, _O_WRONLY, "wb");
         bool written =
-            file != nullptr && al_save_config_file_f(file, config) && al_fflush(file) == 0 && FlushFileBuffers(handle);
+            file != nullptr && al_save_config_file_f(file, config) && al_fflush(file) && FlushFileBuffers(handle);
         written = file != nullptr && al_fclose(file) && written;
         if (written)
         {

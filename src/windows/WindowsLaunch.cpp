@@ -91,6 +91,7 @@ Launch PrepareLaunch(int, char**)
 
 int EndLaunch(int exitStatus)
 {
+    ShowFailuresLeft();
     return exitStatus;
 }
 }

@@ -24,7 +24,7 @@ namespace Platform
 {
 void ReportFailure(const char* windows1252Message)
 {
-    ShowFailure(Windows1252ToUtf8(windows1252Message));
+    ShowFailureLater(Windows1252ToUtf8(windows1252Message));
 }
 
 Settings LoadSettings()
