@@ -83,11 +83,21 @@ def start(arguments=()):
     return process, errors
 
 
-def wait_menu(origin, reference, timeout=60.0):
-    """Seconds until the game's window shows the reference menu."""
+def wait_shown(origin, reference, area=(0, 0, 800, 600), timeout=60.0):
+    """True once that area of the game's window shows the reference."""
     deadline = time.monotonic() + timeout
     while time.monotonic() < deadline:
-        if same(game_picture(origin), reference)[0]:
+        if same(game_picture(origin, area), reference)[0]:
+            return True
+        time.sleep(0.2)
+    return False
+
+
+def wait_changed(origin, shown, timeout=30.0):
+    """True once the game's window no longer shows that picture."""
+    deadline = time.monotonic() + timeout
+    while time.monotonic() < deadline:
+        if not same(game_picture(origin), shown)[0]:
             return True
         time.sleep(0.2)
     return False
@@ -126,7 +136,7 @@ process, errors = start()
 window_id = window()
 check(window_id is not None, "the game's window opens")
 origin = client_origin(window_id)
-check(wait_menu(origin, menu), "the title menu shows")
+check(wait_shown(origin, menu), "the title menu shows")
 print(f"      time to the title menu under Wine: {time.monotonic() - started:.1f} s (its first start in the new prefix)")
 seen = game_picture(origin)
 pictures.write_png(seen, os.path.join(out, "menu.png"))
@@ -146,8 +156,13 @@ press("Return")
 time.sleep(0.5)
 ok, how = same(game_picture(origin), difficulty)
 check(ok, f"ENTER leads to the difficulty screen ({how})")
-press("1", "Return")
-time.sleep(5.0)  # the get-ready count, then the clock runs
+# Each key once the screen before has gone: keys are not queued across screens.
+press("1")
+check(wait_changed(origin, difficulty), "1 draws an easy recipe")
+recipe = game_picture(origin)
+press("Return")
+check(wait_changed(origin, recipe), "ENTER starts the round")
+time.sleep(4.5)  # the get-ready count, then the clock runs
 # Where the cook stands: the middle of what differs from the bare kitchen in
 # the cook's band (a falling ingredient there moves it a little).
 kitchen = pictures.read_png(os.path.join(folder, "Assets", "Sprites", "Background.png")).crop(*COOK_BAND)
@@ -168,9 +183,7 @@ check(status == 0, f"closing the window ends the game with status 0 (status {sta
 process, errors = start()
 window_id = window()
 origin = client_origin(window_id) if window_id else (0, 0)
-time.sleep(0.5)
-check(window_id is not None and same(game_picture(origin, SOUND_ICON), music_off_icon)[0],
-      "a second launch starts with the music off")
+check(wait_shown(origin, music_off_icon, SOUND_ICON), "a second launch starts with the music off")
 close(window_id, by_keys=True)
 status, said = finish(process, errors)
 check(status == 0, f"and Alt+F4 ends it with status 0 (status {status})")
