@@ -103,6 +103,10 @@ def wait_changed(origin, shown, timeout=30.0):
     return False
 
 
+def settings():
+    return open(settings_file, encoding="utf-8").read() if os.path.exists(settings_file) else ""
+
+
 def finish(process, errors, timeout=30):
     try:
         status = process.wait(timeout)
@@ -147,7 +151,7 @@ time.sleep(0.3)
 
 press("m")
 time.sleep(1.0)
-saved = open(settings_file, encoding="utf-8").read() if os.path.exists(settings_file) else ""
+saved = settings()
 check("music=off" in saved, f"M is remembered in the prefix's AppData ({settings_file!r}: {saved.strip()!r})")
 music_off_icon = game_picture(origin, SOUND_ICON)
 check(not same(music_off_icon, menu.crop(*SOUND_ICON))[0], "the menu shows the music switched off")
@@ -184,9 +188,26 @@ process, errors = start()
 window_id = window()
 origin = client_origin(window_id) if window_id else (0, 0)
 check(wait_shown(origin, music_off_icon, SOUND_ICON), "a second launch starts with the music off")
+xdotool("windowfocus", window_id)
+time.sleep(0.3)
+for key, size, word in (("F11", "1024x768", "on"), ("alt+Return", "804x604", "off")):
+    press(key)
+    deadline = time.monotonic() + 10
+    while time.monotonic() < deadline and not (
+            xdotool("getwindowgeometry", window_id)[-1] == size and f"fullscreen={word}" in settings()):
+        time.sleep(0.2)
+    check(xdotool("getwindowgeometry", window_id)[-1] == size and "music=off" in settings(),
+          f"{key} makes the window {size} and saves fullscreen={word} beside the music "
+          f"({settings().strip()!r})")
 close(window_id, by_keys=True)
 status, said = finish(process, errors)
 check(status == 0, f"and Alt+F4 ends it with status 0 (status {status})")
+
+# Asked for its version with standard output redirected: it answers there.
+answer = subprocess.run(["wine", game, "--version"], capture_output=True, text=True, timeout=60)
+version = os.path.basename(folder).split("-", 1)[1]  # the zip's folder: Fornalina-VERSION
+check(answer.returncode == 0 and answer.stdout == f"fornalina {version}\n",
+      f"--version answers on standard output ({answer.stdout!r}, status {answer.returncode})")
 
 # A missing font: its message in a message box and on standard error.
 font = os.path.join(folder, "Assets", "Fonts", "orangeJuice.ttf")
