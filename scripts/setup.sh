@@ -6,7 +6,9 @@
 # browser build's libraries and checking its page need (Emscripten, Node and
 # npm, Chromium, xz and patch for the release tarballs), with --engines the
 # other browser engines the page is tried in (Firefox ESR, and WebKitGTK's
-# MiniBrowser with its WebDriver). What is already there
+# MiniBrowser with its WebDriver), with --windows what cross-building the
+# Windows zip needs (mingw-w64, Wine, zip), with --windows-test what trying it
+# under Wine needs (Xvfb, xdotool, GoogleTest's sources). What is already there
 # counts, wherever it came from: commands on PATH and pkg-config modules are
 # looked for first. Quiet when nothing is missing. Where it cannot install (no
 # apt-get, or neither root nor sudo), it names what is missing, prints the one
@@ -22,6 +24,7 @@ need() {
 }
 has_command() { command -v "$1"; }
 has_module() { command -v pkg-config && pkg-config --exists "$1"; }
+has_file() { [[ -e "$1" ]]; }
 
 need build-essential has_command c++
 need build-essential has_command make
@@ -65,8 +68,21 @@ for option in "$@"; do
         need firefox-esr has_command firefox-esr
         need webkit2gtk-driver has_command WebKitWebDriver
         ;;
+    --windows)
+        need mingw-w64 has_command x86_64-w64-mingw32-g++-posix
+        need mingw-w64 has_command x86_64-w64-mingw32-windres
+        need wine has_command wine
+        need zip has_command zip
+        need xz-utils has_command xz
+        need patch has_command patch
+        ;;
+    --windows-test)
+        need xvfb has_command Xvfb
+        need xdotool has_command xdotool
+        need googletest has_file /usr/src/googletest/CMakeLists.txt
+        ;;
     *)
-        echo "usage: $0 [--tests] [--package] [--web] [--engines]" >&2
+        echo "usage: $0 [--tests] [--package] [--web] [--engines] [--windows] [--windows-test]" >&2
         exit 2
         ;;
     esac

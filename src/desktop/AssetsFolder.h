@@ -1,19 +1,12 @@
 #pragma once
 
+#include "filechecks/GameAssets.h"
+
 #include <string>
 #include <vector>
 
-// The game loads its files from "Assets/..." relative to the working directory.
-// When it is started elsewhere (from a desktop menu, another folder), the
-// working directory is moved to the folder that holds the installed Assets/.
-
-// True when the folder's Assets/ holds every file start-up needs (the font, the
-// catch sound, the music and the title menu's picture): an Assets/ of another
-// program, or a stray copy of a few of the game's files, is not the game's.
-bool HoldsGameAssets(const std::string& folder);
-
-// The first of the candidate folders that holds the game's Assets/, or "".
-std::string FindAssetsRoot(const std::vector<std::string>& candidates);
+// When the game is started elsewhere (from a desktop menu, another folder),
+// the working directory is moved to the folder that holds the installed Assets/.
 
 // Where to look, in order: the working directory, the executable's folder, the
 // data folder as placed relative to an installed executable (../share/fornalina,

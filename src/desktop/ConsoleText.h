@@ -1,29 +1,22 @@
 #pragma once
 
+#include "text/MessageText.h"
+
 #include <cstdio>
 #include <string>
 
-// The game's failure messages are Windows-1252 text (text/Windows1252.h). A
-// terminal whose locale uses UTF-8 would show the "á" of "áudio", the byte
-// 0xE1, as "�", so there they are written in UTF-8 instead.
+// The console's side of the game's messages: which encoding the terminal
+// shows, and writing in it.
 
 // True when the character type locale (set from the environment by main) uses
 // UTF-8.
 bool ConsoleUsesUtf8();
 
-// The game's own text as the console shows it: in UTF-8 when utf8.
-std::string InConsoleEncoding(const std::string& windows1252Text, bool utf8);
-
-// Text that came from the user (an option, a path) as its own bytes, never
-// converted, but with control characters (below 0x20, and 0x7F) written as
-// \xNN, so that it cannot move the cursor or begin a line of its own.
-std::string EscapedUserText(const std::string& bytes);
-
 // Writes the message on standard error, in the console's encoding.
 void WriteFailureMessage(const char* message);
 
-// Writes the game's text, then the user's text as above, then a new line, on
-// standard error.
+// Writes the game's text, then the user's text as EscapedUserText shows it,
+// then a new line, on standard error.
 void WriteFailureMessage(const std::string& windows1252Text, const std::string& userText);
 
 // Writes the text on a stream, in the console's encoding.

@@ -1,11 +1,9 @@
 #include "desktop/FileReplacement.h"
 
-#include <cctype>
 #include <cerrno>
 #include <cstdio>
 #include <fcntl.h>
 #include <filesystem>
-#include <random>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <system_error>
@@ -15,23 +13,8 @@ namespace fs = std::filesystem;
 
 namespace
 {
-const char* const DRAFT_MARK = ".tmp-";
-const std::size_t DRAFT_LETTERS = 6;
 // As many links as the system itself follows before it calls it a loop.
 const int MOST_LINKS = 40;
-
-std::string DraftName(const std::string& target)
-{
-    const char* const letters = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
-    std::random_device device;
-    std::uniform_int_distribution<int> pick(0, 61);
-    std::string name = target + DRAFT_MARK;
-    for (std::size_t letter = 0; letter < DRAFT_LETTERS; ++letter)
-    {
-        name += letters[pick(device)];
-    }
-    return name;
-}
 
 std::string FolderOf(const std::string& path)
 {
@@ -59,23 +42,6 @@ std::string FollowLinks(const std::string& path)
         current = target.is_absolute() ? target.string() : (fs::path(current).parent_path() / target).string();
     }
     return std::string();
-}
-
-bool IsDraftName(const std::string& name, const std::string& fileName)
-{
-    const std::string start = fileName + DRAFT_MARK;
-    if (name.size() != start.size() + DRAFT_LETTERS || name.compare(0, start.size(), start) != 0)
-    {
-        return false;
-    }
-    for (std::size_t index = start.size(); index < name.size(); ++index)
-    {
-        if (!std::isalnum(static_cast<unsigned char>(name[index])))
-        {
-            return false;
-        }
-    }
-    return true;
 }
 
 FileReplacement::FileReplacement(std::string target)

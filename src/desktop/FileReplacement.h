@@ -1,5 +1,7 @@
 #pragma once
 
+#include "settings/DraftName.h"
+
 #include <functional>
 #include <string>
 
@@ -11,10 +13,6 @@
 // linked file is replaced where it lives and the link stays a link; a dangling
 // link gives the file it names. "" for a loop of links.
 std::string FollowLinks(const std::string& path);
-
-// True when name is a draft made for fileName: fileName, ".tmp-", then six
-// letters or digits.
-bool IsDraftName(const std::string& name, const std::string& fileName);
 
 // While it lives, holds the lock of the folder of target (which it creates when
 // missing), so that another program replacing a file there waits its turn; on

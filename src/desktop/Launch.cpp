@@ -1,7 +1,7 @@
 #include "platform/Platform.h"
 
 #include "desktop/AssetsFolder.h"
-#include "desktop/CommandLine.h"
+#include "desktop/CommandLineAnswer.h"
 #include "desktop/Settings.h"
 #include "desktop/SettingsPath.h"
 #include "desktop/StandardStreams.h"

@@ -1,27 +1,10 @@
 #pragma once
 
-#include "platform/Platform.h"
+#include "settings/SettingsConfig.h"
 
-#include <optional>
 #include <string>
 
-// What the game remembers between launches.
-using Settings = Platform::Settings;
-
-// What one switch changed: the settings given are saved, the others are left
-// as the file has them.
-struct SettingsChange
-{
-    std::optional<bool> musicOn;
-    std::optional<bool> fullscreen;
-};
-
-// The settings file, read and written through Allegro's config API:
-//
-//   [game]
-//   music=on
-//   fullscreen=off
-//
+// The settings file (settings/SettingsConfig.h) in the desktop's file system.
 // A missing file means the defaults. An unreadable or damaged file (one over
 // 64 KB among them), or one that cannot be written, never stops the game: it
 // goes on with what it has and says so once on standard error.

@@ -17,7 +17,10 @@ WindowNews AnswerWindowEvent(const ALLEGRO_EVENT& event, ALLEGRO_DISPLAY* displa
         return WindowNews::Resized;
     case ALLEGRO_EVENT_DISPLAY_EXPOSE:
     case ALLEGRO_EVENT_DISPLAY_SWITCH_IN:
-        // Without a compositor a window that was hidden comes back blank.
+    case ALLEGRO_EVENT_DISPLAY_FOUND:
+        // Without a compositor a window that was hidden comes back blank, and
+        // so does a display whose device was lost (Direct3D: a locked screen,
+        // a driver reset) and is back.
         return WindowNews::Uncovered;
     case ALLEGRO_EVENT_JOYSTICK_CONFIGURATION:
         al_reconfigure_joysticks();

@@ -9,7 +9,7 @@ enum class WindowNews
     None,      // not such an event: the player's, or a tick of the round
     Closed,    // the window's close button: the game ends
     Resized,   // a new size, acknowledged: maybe a switch to or from fullscreen
-    Uncovered, // shown again or given the focus: draw the screen again
+    Uncovered, // shown again, given the focus or its lost device back: draw the screen again
     Taken      // answered here already (a gamepad plugged in or out, a waiting screen's tick)
 };
 

@@ -4,7 +4,8 @@
 # tarballs in $FORNALINA_WEB_SOURCES, checked against web/SHA256SUMS, into one
 # prefix cached outside the repository:
 #   ${XDG_CACHE_HOME:-~/.cache}/fornalina-web/libraries-KEY
-# KEY hashes the checksums, this script, the patches, the force-included header
+# KEY hashes the checksums, this script and the functions it shares with the
+# Windows build (scripts/library-build.sh), the patches, the force-included header
 # and emcc's version, so a change to any of them builds a new prefix; an
 # existing one is taken as it is. The libraries Allegro builds on are kept apart
 # too (dependencies-KEY), so that a change to Allegro's patches alone rebuilds
@@ -16,26 +17,23 @@ set -euo pipefail
 libraries=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 web=$(dirname "$libraries")
 repo=$(dirname "$web")
-
-say() { echo "web libraries: $*" >&2; }
-die() {
-    say "$*"
-    exit 1
-}
+what="web libraries"
+sums=$web/SHA256SUMS
+cache=${XDG_CACHE_HOME:-$HOME/.cache}/fornalina-web
+# shellcheck source=../../scripts/library-build.sh
+source "$repo/scripts/library-build.sh"
 
 "$repo/scripts/setup.sh" --web >&2
 
 # Debian's emcc runs JavaScript tools (acorn) that Node looks for only here.
 export NODE_PATH=/usr/share/nodejs${NODE_PATH:+:$NODE_PATH}
 
-# key PATCH...: a short hash of the checksums, this script, the force-included
-# header, these patches (named from web/) and emcc's version.
+# key PATCH...: a short hash of the checksums, this script, the functions it
+# shares with the Windows build, the force-included header, these patches
+# (named from web/) and emcc's version.
 key() {
-    (
-        cd "$web"
-        sha256sum SHA256SUMS libraries/build.sh libraries/*.h "$@"
-        emcc --version
-    ) | sha256sum | cut -c1-12
+    (cd "$web" && emcc --version | libraries_key SHA256SUMS libraries/build.sh ../scripts/library-build.sh \
+        libraries/*.h "$@")
 }
 patches=()
 dependency_patches=()
@@ -45,56 +43,14 @@ for patch in "$web"/patches/*.patch; do
 done
 dependencies_key=$(key "${dependency_patches[@]}")
 key=$(key "${patches[@]}")
-cache=${XDG_CACHE_HOME:-$HOME/.cache}/fornalina-web
 dependencies=$cache/dependencies-$dependencies_key
 prefix=$cache/libraries-$key
-log=$cache/libraries-$key.log
 if [[ -d "$prefix" ]]; then
     echo "$prefix"
     exit 0
 fi
-
-sources=${FORNALINA_WEB_SOURCES:-}
-[[ -n "$sources" ]] ||
-    die "set FORNALINA_WEB_SOURCES to the folder holding the tarballs listed in web/SHA256SUMS"
-[[ -d "$sources" ]] || die "FORNALINA_WEB_SOURCES=$sources is not a folder"
-sources=$(cd "$sources" && pwd)
-if ! (cd "$sources" && sha256sum --check --strict --quiet "$web/SHA256SUMS") >&2; then
-    die "the tarballs in $sources do not match web/SHA256SUMS; refusing to build from them"
-fi
-
-mkdir -p "$cache"
-: > "$log"
-# Everything is built and installed under $work and renamed into place only at
-# the end, so an interrupted build never leaves a prefix that looks finished.
-work=$(mktemp -d "$cache/libraries-$key.XXXXXX")
-trap 'rm -rf "$work"' EXIT
-stage=$work/prefix
-jobs=$(nproc)
-
-# quiet COMMAND...: runs COMMAND with its output in the log; on failure shows
-# the log's end and stops.
-quiet() {
-    if ! "$@" >> "$log" 2>&1; then
-        say "failed: $*"
-        tail -n 40 "$log" >&2
-        die "the whole log is $log"
-    fi
-}
-
-# unpack NAME: extracts NAME's tarball (the one web/SHA256SUMS lists), applies
-# web/patches/NAME-*.patch in name order, and prints the source folder.
-unpack() {
-    local name=$1 tarball patch
-    tarball=$(awk -v name="$name" '$2 ~ "^" name "-[0-9]" { print $2 }' "$web/SHA256SUMS")
-    [[ -n "$tarball" ]] || die "web/SHA256SUMS lists no tarball for $name"
-    quiet tar -xf "$sources/$tarball" -C "$work/src"
-    for patch in "$web/patches/$name"-*.patch; do
-        [[ -e "$patch" ]] || continue
-        quiet patch -p1 --batch --forward -d "$work/src/${tarball%.tar.xz}" -i "$patch"
-    done
-    echo "$work/src/${tarball%.tar.xz}"
-}
+sources=$(checked_sources)
+start_work "libraries-$key"
 
 # cmake_library SOURCE OPTION...: configures SOURCE for Emscripten as a static
 # Release build against the prefix so far, builds it and installs it there.
@@ -119,7 +75,7 @@ cmake_library() {
 # Its CMake build makes a shared and a static library that clash.
 build_zlib() {
     local src
-    src=$(unpack zlib)
+    src=$(unpack zlib "$web/patches")
     (
         cd "$src"
         quiet emconfigure ./configure --static --prefix="$stage"
@@ -130,7 +86,7 @@ build_zlib() {
 
 build_libpng() {
     local src
-    src=$(unpack libpng)
+    src=$(unpack libpng "$web/patches")
     cmake_library "$src" -DPNG_SHARED=OFF -DPNG_STATIC=ON -DPNG_TESTS=OFF \
         -DPNG_TOOLS=OFF -DPNG_HARDWARE_OPTIMIZATIONS=OFF -DZLIB_ROOT="$stage"
 }
@@ -138,20 +94,20 @@ build_libpng() {
 # Allegro reads TrueType fonts only: none of FreeType's optional libraries.
 build_freetype() {
     local src
-    src=$(unpack freetype)
+    src=$(unpack freetype "$web/patches")
     cmake_library "$src" -DFT_DISABLE_ZLIB=ON -DFT_DISABLE_BZIP2=ON \
         -DFT_DISABLE_PNG=ON -DFT_DISABLE_HARFBUZZ=ON -DFT_DISABLE_BROTLI=ON
 }
 
 build_libogg() {
     local src
-    src=$(unpack libogg)
+    src=$(unpack libogg "$web/patches")
     cmake_library "$src" -DINSTALL_DOCS=OFF
 }
 
 build_libvorbis() {
     local src
-    src=$(unpack libvorbis)
+    src=$(unpack libvorbis "$web/patches")
     cmake_library "$src"
 }
 
@@ -159,7 +115,7 @@ build_libvorbis() {
 # threads, as the page has none.
 build_sdl2() {
     local src
-    src=$(unpack SDL2)
+    src=$(unpack SDL2 "$web/patches")
     cmake_library "$src" -DSDL_SHARED=OFF -DSDL_STATIC=ON -DSDL_TEST=OFF \
         -DSDL2_DISABLE_SDL2MAIN=ON -DCMAKE_C_FLAGS="-include $libraries/em-js-deps.h"
 }
@@ -168,7 +124,7 @@ build_sdl2() {
 # goes through SDL, not OpenAL.
 build_allegro() {
     local src
-    src=$(unpack allegro)
+    src=$(unpack allegro "$web/patches")
     cmake_library "$src" -DALLEGRO_SDL=ON -DSHARED=OFF -DWANT_MONOLITH=ON \
         -DWANT_ALLOW_SSE=OFF -DWANT_WAIT_EVENT_SLEEP=ON -DWANT_OPENAL=OFF \
         -DWANT_IMAGE=ON -DWANT_IMAGE_PNG=ON -DWANT_IMAGE_JPG=OFF -DWANT_IMAGE_FREEIMAGE=OFF \
@@ -179,28 +135,6 @@ build_allegro() {
         -DWANT_VIDEO=OFF -DWANT_DOCS=OFF -DWANT_EXAMPLES=OFF -DWANT_DEMO=OFF -DWANT_TESTS=OFF
 }
 
-build() {
-    local library=$1 started=$SECONDS
-    say "building $library"
-    "build_$library"
-    say "built $library in $((SECONDS - started)) s"
-}
-
-# settle FOLDER PLACE: FOLDER, installed into $stage, becomes PLACE (unless
-# another run of the same build got there first). The installed pkg-config,
-# CMake and *-config files name the folder they were installed to; they must
-# name PLACE.
-settle() {
-    local folder=$1 place=$2
-    { grep -rlIF -- "$stage" "$folder" || true; } | while read -r file; do
-        STAGE=$stage PLACE=$place perl -pi -e 's/\Q$ENV{STAGE}\E/$ENV{PLACE}/g' "$file"
-    done
-    if ! mv -T "$folder" "$place" 2> /dev/null; then
-        [[ -d "$place" ]] || die "could not move the built libraries to $place"
-    fi
-}
-
-mkdir -p "$work/src" "$work/build" "$stage"
 if [[ -d "$dependencies" ]]; then
     say "taking the libraries Allegro builds on from $dependencies"
     cp -a "$dependencies/." "$stage/"

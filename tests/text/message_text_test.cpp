@@ -1,8 +1,8 @@
-#include "desktop/ConsoleText.h"
+#include "text/MessageText.h"
 
 #include <gtest/gtest.h>
 
-TEST(ConsoleText, TheUsersTextKeepsItsBytesWithControlCharactersEscaped)
+TEST(MessageText, TheUsersTextKeepsItsBytesWithControlCharactersEscaped)
 {
     const std::pair<std::string, std::string> cases[] = {
         {"--fullscreen", "--fullscreen"},
