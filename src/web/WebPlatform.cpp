@@ -81,6 +81,9 @@ bool CanMakeDisplay()
 
 int DisplayFlags(bool)
 {
+    // The game draws flat pictures: a canvas without a depth buffer, which
+    // the browser would otherwise clear every frame.
+    al_set_new_display_option(ALLEGRO_DEPTH_SIZE, 0, ALLEGRO_SUGGEST);
     // The canvas keeps 800 × 600 pixels, and the page scales it to fit.
     return ALLEGRO_WINDOWED;
 }
