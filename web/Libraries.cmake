@@ -6,9 +6,13 @@ if(NOT IS_DIRECTORY "${FORNALINA_WEB_PREFIX}/lib")
 endif()
 
 target_include_directories(fornalina_libraries INTERFACE "${FORNALINA_WEB_PREFIX}/include")
-# In link order: each library before those it uses.
+# In link order: each library before those it uses. Named by path in the
+# prefix, not looked up and cached: a new prefix (changed patches) must never
+# link the last prefix's libraries under its own headers.
 foreach(library allegro_monolith-static vorbisfile vorbis ogg freetype png16 z SDL2)
-    find_library(FORNALINA_WEB_${library} NAMES ${library} PATHS "${FORNALINA_WEB_PREFIX}/lib"
-        NO_DEFAULT_PATH NO_CMAKE_FIND_ROOT_PATH REQUIRED)
-    target_link_libraries(fornalina_libraries INTERFACE "${FORNALINA_WEB_${library}}")
+    set(archive "${FORNALINA_WEB_PREFIX}/lib/lib${library}.a")
+    if(NOT EXISTS "${archive}")
+        message(FATAL_ERROR "${archive} is missing: FORNALINA_WEB_PREFIX must name a finished build of web/libraries/build.sh")
+    endif()
+    target_link_libraries(fornalina_libraries INTERFACE "${archive}")
 endforeach()

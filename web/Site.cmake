@@ -15,6 +15,10 @@ target_link_options(fornalina PRIVATE
     # gives control back to the browser while it waits.
     "-sASYNCIFY" "-sASYNCIFY_STACK_SIZE=65536"
     "-sALLOW_MEMORY_GROWTH" "-sFULL_ES2"
+    # The whole program optimised for size at the link: the page downloads it.
+    # (EVAL_CTORS would run its constructors at build time, but emscripten
+    # 3.1.6 refuses it beside Asyncify.)
+    "-Os"
     # SDL's audio needs these at the game's link (emscripten 3.1.6); from a
     # file, as a build tool may take their "$" for its own.
     "-sDEFAULT_LIBRARY_FUNCS_TO_INCLUDE=@${PROJECT_SOURCE_DIR}/web/library-functions.json"

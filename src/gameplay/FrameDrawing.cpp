@@ -1,6 +1,8 @@
 #include "Game.h"
 
+#include "componentsystem/DrawableComponent.h"
 #include "content/SceneActors.h"
+#include "content/ScreenLayout.h"
 #include "screen/WindowFit.h"
 
 #include <allegro5/allegro_font.h>
@@ -106,8 +108,27 @@ void Game::DrawGetReadyFrame()
 
 void Game::DrawRunningFrame()
 {
-    BeginFrame(al_map_rgb(255, 255, 255));
-    m_drawingSystem.DrawAll();
+    // The kitchen covers the whole picture and has no transparent pixel: it
+    // needs no clear under it and no blending, which would read every pixel
+    // behind it (work that software renderers pay per pixel, every frame).
+    const std::shared_ptr<Actor> kitchen = m_actorManager.GetActor(SceneActor::BACKGROUND);
+    const DrawableComponent* picture = kitchen != nullptr ? kitchen->GetComponent<DrawableComponent>() : nullptr;
+    if (picture != nullptr && picture->IsLoaded() && picture->GetWidth() >= ScreenLayout::PICTURE_WIDTH &&
+        picture->GetHeight() >= ScreenLayout::PICTURE_HEIGHT)
+    {
+        FitPictureToWindow();
+        int operation, source, destination;
+        al_get_blender(&operation, &source, &destination);
+        al_set_blender(ALLEGRO_ADD, ALLEGRO_ONE, ALLEGRO_ZERO);
+        m_drawingSystem.Draw(SceneActor::BACKGROUND);
+        al_set_blender(operation, source, destination);
+        m_drawingSystem.DrawFrom(SceneActor::COOK);
+    }
+    else
+    {
+        BeginFrame(al_map_rgb(255, 255, 255));
+        m_drawingSystem.DrawAll();
+    }
     DrawClock();
     PresentFrame();
 }

@@ -76,7 +76,7 @@ std::unique_ptr<PicturePrefetch> PrefetchPictures(const std::vector<std::string>
 void ReturnFreedMemory();
 
 // The background music, looping from start-up: streamed by the audio thread
-// on the desktop, decoded whole in a browser, which has no threads.
+// on the desktop, decoded by a browser itself while the game goes on.
 struct Music;
 // nullptr when the file is missing, not a regular file or has nothing to play.
 Music* LoadMusic(const char* path);

@@ -42,8 +42,12 @@ EM_JS(void, WriteStorage, (const char* key, const char* value), {
     }
 });
 
-// A context made only to ask; the browser lets it go with its canvas.
+// A context made only to ask; the browser lets it go with its canvas. The
+// page asks while it loads (Module.fornalinaWebGl): a page's first context
+// costs the most, and then not after the player's click.
 EM_JS(int, CanUseWebGl, (), {
+    if (typeof Module.fornalinaWebGl === "boolean")
+        return Module.fornalinaWebGl ? 1 : 0;
     try {
         return document.createElement("canvas").getContext("webgl") ? 1 : 0;
     } catch (e) {

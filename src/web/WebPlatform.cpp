@@ -129,6 +129,12 @@ bool CanMakeDisplay()
 
 int DisplayFlags(bool)
 {
+    // The game draws flat pictures: a canvas without a depth buffer, which
+    // the browser would otherwise clear every frame.
+    al_set_new_display_option(ALLEGRO_DEPTH_SIZE, 0, ALLEGRO_SUGGEST);
+    // Nor does it test alpha: the shader without the test, whose branches cost
+    // every pixel of every frame where WebGL is drawn in software.
+    al_set_new_display_option(ALLEGRO_DEFAULT_SHADER_PLATFORM, ALLEGRO_SHADER_GLSL_MINIMAL, ALLEGRO_REQUIRE);
     // The canvas keeps 800 × 600 pixels, and the page scales it to fit.
     return ALLEGRO_WINDOWED;
 }

@@ -14,12 +14,14 @@ cd "$HERE"
 # committed ones byte for byte.
 RSVG_VERSION="2.54.7"
 OGGENC_VERSION="1.4.2"
+OPTIPNG_VERSION="0.7.7"
 
 as_root() { if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi; }
 
 missing=()
 command -v rsvg-convert >/dev/null || missing+=(librsvg2-bin)
 command -v oggenc >/dev/null || missing+=(vorbis-tools)
+command -v optipng >/dev/null || missing+=(optipng)
 command -v woff2_decompress >/dev/null || missing+=(woff2)
 command -v python3 >/dev/null || missing+=(python3)
 command -v npm >/dev/null || missing+=(npm)
@@ -44,6 +46,8 @@ rsvg-convert --version | grep -q " $RSVG_VERSION\$" ||
     echo "warning: rsvg-convert is not $RSVG_VERSION; pictures may differ in bytes" >&2
 oggenc --version | grep -q " $OGGENC_VERSION\$" ||
     echo "warning: oggenc is not $OGGENC_VERSION; the music may differ in bytes" >&2
+optipng -version | head -n 1 | grep -q " $OPTIPNG_VERSION\$" ||
+    echo "warning: optipng is not $OPTIPNG_VERSION; pictures may differ in bytes" >&2
 
 # Debian's own Python when there is one, so the sample arithmetic does not
 # depend on whichever interpreter comes first on PATH.

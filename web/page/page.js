@@ -142,8 +142,19 @@ var Module = (function () {
         }
     });
 
+    // Whether the browser can draw with WebGL, asked while the game loads: a
+    // page's first WebGL context takes a tenth of a second or more to make,
+    // which would otherwise come after the player's click.
+    let webGl = false;
+    try {
+        webGl = document.createElement("canvas").getContext("webgl") !== null;
+    } catch (e) {
+        webGl = false;
+    }
+
     return {
         canvas: canvas,
+        fornalinaWebGl: webGl,
         print: function (text) {
             console.log(text);
         },

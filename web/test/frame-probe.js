@@ -14,9 +14,38 @@
     };
     window.benchProbe = probe;
 
+    // A census of every WebGL call while it is on: how many of each, and the
+    // page's own time inside them (the GPU process's work comes after, out of
+    // sight). Off, each call costs one test.
+    let census = null;
     const contexts = [window.WebGLRenderingContext, window.WebGL2RenderingContext].filter(Boolean);
     for (const context of contexts) {
         const prototype = context.prototype;
+        for (const name of Object.getOwnPropertyNames(prototype)) {
+            const descriptor = Object.getOwnPropertyDescriptor(prototype, name);
+            if (name === "constructor" || typeof descriptor.value !== "function") {
+                continue;
+            }
+            const original = descriptor.value;
+            prototype[name] = function () {
+                if (census === null) {
+                    return original.apply(this, arguments);
+                }
+                const start = performance.now();
+                try {
+                    return original.apply(this, arguments);
+                } finally {
+                    const spent = performance.now() - start;
+                    const tally = census.calls[name] ?? (census.calls[name] = { count: 0, ms: 0 });
+                    ++tally.count;
+                    tally.ms += spent;
+                    if (name === "enable" || name === "disable" || name === "blendFunc" || name === "clear") {
+                        const detailed = `${name}(${[...arguments].join(", ")})`;
+                        census.detail[detailed] = (census.detail[detailed] ?? 0) + 1;
+                    }
+                }
+            };
+        }
         const bindFramebuffer = prototype.bindFramebuffer;
         prototype.bindFramebuffer = function (target, framebuffer) {
             this.benchDrawsToTexture = framebuffer !== null;
@@ -93,6 +122,29 @@
             }
             requestAnimationFrame(tick);
         });
+    };
+    // The census from now, with frames counted as startCounting counts them.
+    probe.startCensus = function () {
+        census = { calls: {}, detail: {} };
+        probe.startCounting();
+    };
+    // Per frame drawn since startCensus: each WebGL function's calls and ms,
+    // and the arguments of the state changes and clears; the census ends.
+    probe.stopCensus = function () {
+        const counted = probe.stopCounting();
+        const frames = Math.max(1, counted.frames);
+        const taken = census;
+        census = null;
+        const perFrame = (value) => Number((value / frames).toFixed(3));
+        const calls = {};
+        for (const [name, tally] of Object.entries(taken.calls).sort((a, b) => b[1].count - a[1].count)) {
+            calls[name] = { per_frame: perFrame(tally.count), ms_per_frame: perFrame(tally.ms) };
+        }
+        const detail = {};
+        for (const [call, count] of Object.entries(taken.detail).sort()) {
+            detail[call] = perFrame(count);
+        }
+        return { frames: counted.frames, seconds: counted.seconds, calls, state_calls: detail };
     };
     // What was counted since startCounting; counting stops.
     probe.stopCounting = function () {
