@@ -188,6 +188,12 @@
         initialized();
         layOut();
     };
+    // The game has ended and let go of its queue: no more controls for it.
+    const ended = Module.fornalinaEnded;
+    Module.fornalinaEnded = function (status) {
+        ready = false;
+        ended(status);
+    };
 
     if (window.matchMedia && window.matchMedia("(pointer: coarse)").matches) {
         enable();

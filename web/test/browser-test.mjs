@@ -22,7 +22,7 @@ import {
     sleep,
     waitForCanvas,
 } from "./browser.mjs";
-import { checkInstallAndOffline, playByTouch } from "./touch-test.mjs";
+import { checkInstallAndOffline, checkUpdate, playByTouch } from "./touch-test.mjs";
 
 const [site, references, assets] = process.argv.slice(2);
 if (!site || !references || !assets) {
@@ -218,6 +218,7 @@ try {
     const upright = await playByTouch(browser, server.address, "portrait", tools, passed, shots);
     await checkInstallAndOffline(upright, tools, passed);
     await upright.page.close();
+    await checkUpdate(browser, site, passed);
     const onItsSide = await playByTouch(browser, server.address, "landscape", tools, passed, shots);
     await onItsSide.page.close();
     console.log(JSON.stringify({ menuDifference, threshold: SAME_PICTURE }));

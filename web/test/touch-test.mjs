@@ -4,9 +4,10 @@
 // their accessible names; then the web app: installable, and playing offline
 // after one visit. browser-test.mjs runs these after its desktop checks.
 import { strict as assert } from "node:assert";
-import { readdirSync } from "node:fs";
+import { cpSync, mkdtempSync, readdirSync, readFileSync, rmSync, writeFileSync } from "node:fs";
+import { tmpdir } from "node:os";
 import { join, relative } from "node:path";
-import { canvasPicture, openGame, sleep } from "./browser.mjs";
+import { canvasPicture, openGame, serve, sleep } from "./browser.mjs";
 
 const SHAPES = {
     portrait: { width: 390, height: 844, insets: { top: 47, right: 0, bottom: 34, left: 0 } },
@@ -344,4 +345,73 @@ export async function checkInstallAndOffline(phone, tools, passed) {
     }
     assert.deepEqual(errors, [], "the offline page logged errors");
     passed("offline, a reload reaches the title menu, served by the service worker");
+}
+
+// The caches of the site's origin, and whether a new worker waits.
+async function workerState(page) {
+    return page.evaluate(async () => {
+        const registration = await navigator.serviceWorker.getRegistration();
+        return {
+            caches: (await caches.keys()).filter((name) => name.startsWith("fornalina-")).sort(),
+            waiting: Boolean(registration && registration.waiting),
+        };
+    });
+}
+
+// A new build of the site while a page of the old one is open: its worker
+// waits, the old files stay, and once the old page is gone the new worker
+// takes over and deletes the old cache. On a copy of the site, in a fresh
+// profile of its own.
+export async function checkUpdate(browser, site, passed) {
+    const folder = mkdtempSync(join(tmpdir(), "fornalina-site-"));
+    cpSync(site, folder, { recursive: true });
+    const server = await serve(folder);
+    const context = await browser.createBrowserContext();
+    try {
+        const open = async () => {
+            const page = await context.newPage();
+            await page.goto(server.address, { waitUntil: "load" });
+            await page.waitForSelector("#start:not([hidden])", { visible: true, timeout: 60000 });
+            await page.evaluate(() => navigator.serviceWorker.ready.then(() => true));
+            return page;
+        };
+        // Visited, then played from what the worker keeps.
+        const page = await open();
+        await page.reload({ waitUntil: "load" });
+        await page.waitForSelector("#start:not([hidden])", { visible: true, timeout: 60000 });
+        assert.ok(await page.evaluate(() => navigator.serviceWorker.controller !== null), "the page has no worker");
+        const before = await workerState(page);
+        assert.equal(before.caches.length, 1, `the caches ${before.caches}`);
+        const worker = join(folder, "sw.js");
+        const next = "fornalina-0123456789abcdef";
+        writeFileSync(worker, readFileSync(worker, "utf8").replace(/fornalina-[0-9a-f]{16}/, next));
+        await page.evaluate(async () => {
+            const registration = await navigator.serviceWorker.getRegistration();
+            await registration.update();
+            const worker = registration.installing || registration.waiting;
+            await new Promise((resolve) => {
+                const done = () => worker.state === "installed" || worker.state === "activated";
+                if (done()) {
+                    resolve();
+                }
+                worker.addEventListener("statechange", () => done() && resolve());
+            });
+        });
+        const during = await workerState(page);
+        assert.deepEqual(during, { caches: [before.caches[0], next].sort(), waiting: true }, "under an open page");
+        await page.close();
+        const later = await open();
+        const deadline = Date.now() + 15000;
+        let after = await workerState(later);
+        while (after.caches.length !== 1 && Date.now() < deadline) {
+            await sleep(200);
+            after = await workerState(later);
+        }
+        assert.deepEqual(after, { caches: [next], waiting: false }, "once the old page was closed");
+        passed(`a new build waits while a page of the old one is open (both caches kept), then takes over and deletes ${before.caches[0]}`);
+    } finally {
+        await context.close();
+        server.stop();
+        rmSync(folder, { recursive: true, force: true });
+    }
 }
