@@ -39,7 +39,7 @@ EM_JS(void, FollowOtherTabs, (const char* key), {
 // running round waits, as when the game's window loses the focus.
 extern "C" EMSCRIPTEN_KEEPALIVE void fornalina_page_hidden()
 {
-    if (attached)
+    if (attached && al_is_system_installed())
     {
         ALLEGRO_EVENT event{};
         event.type = ALLEGRO_EVENT_DISPLAY_SWITCH_OUT;
@@ -48,10 +48,10 @@ extern "C" EMSCRIPTEN_KEEPALIVE void fornalina_page_hidden()
 }
 
 // Called by the page when another tab of the game switched the music: this
-// game switches too, as if M had been pressed here.
+// game switches too, as if M had been pressed here (not once it has ended).
 extern "C" EMSCRIPTEN_KEEPALIVE void fornalina_music_stored(int on)
 {
-    if (attached && (on != 0) != storedMusicOn)
+    if (attached && al_is_system_installed() && (on != 0) != storedMusicOn)
     {
         ALLEGRO_EVENT event{};
         event.type = ALLEGRO_EVENT_KEY_CHAR;
