@@ -40,8 +40,10 @@ EM_JS(void, ListenForLostContext, (), {
 }
 
 // Called by the page once the context is back: the display hears of it as of
-// a new size, whose answer (al_acknowledge_resize) uploads every bitmap again
-// from its memory copy, and every screen draws itself anew.
+// a new size, whose answer (al_acknowledge_resize) makes the shader anew and
+// uploads every bitmap again, glyph pages included, from the memory copy
+// Allegro's SDL display keeps of each (backed up after each flip, as SDL may
+// lose textures); then every screen draws itself anew.
 extern "C" EMSCRIPTEN_KEEPALIVE void fornalina_context_restored()
 {
     SDL_Window* window = SDL_GL_GetCurrentWindow();

@@ -42,7 +42,7 @@ EM_JS(void, FollowOtherTabs, (const char* key), {
 // running round waits, as when the game's window loses the focus.
 extern "C" EMSCRIPTEN_KEEPALIVE void fornalina_page_hidden()
 {
-    if (attached)
+    if (attached && al_is_system_installed())
     {
         ALLEGRO_EVENT event{};
         event.type = ALLEGRO_EVENT_DISPLAY_SWITCH_OUT;
@@ -64,10 +64,11 @@ extern "C" EMSCRIPTEN_KEEPALIVE void fornalina_control(int action, int pressed)
 
 // Called by the page when another tab of the game switched the music: this
 // game switches too, as if its "Música" were pressed here (every screen
-// answers that, the result screen too, which reads no typed M).
+// answers that, the result screen too, which reads no typed M), but not once
+// it has ended.
 extern "C" EMSCRIPTEN_KEEPALIVE void fornalina_music_stored(int on)
 {
-    if (attached && (on != 0) != storedMusicOn)
+    if (attached && al_is_system_installed() && (on != 0) != storedMusicOn)
     {
         ALLEGRO_EVENT event = ControlEvent(Action::Music, true);
         al_emit_user_event(&PageEvents(), &event, nullptr);
