@@ -6,10 +6,10 @@
 # browser build's libraries and checking its page need (Emscripten, Node and
 # npm, Chromium, xz and patch for the release tarballs), with --windows what
 # cross-building the Windows zip needs (mingw-w64, Wine, zip), with
-# --windows-test what trying it under Wine needs (Xvfb, xdotool, GoogleTest's
-# sources). What is already there
-# counts, wherever it came from: commands on PATH and pkg-config modules are
-# looked for first. Quiet when nothing is missing. Where it cannot install (no
+# --windows-test what trying it under Wine needs (Xvfb, xdotool, Python and
+# ImageMagick's convert for the pictures, GoogleTest's sources). What is
+# already there counts, wherever it came from: commands on PATH and
+# pkg-config modules are looked for first. Quiet when nothing is missing. Where it cannot install (no
 # apt-get, or neither root nor sudo), it names what is missing, prints the one
 # command that installs it, and fails.
 set -euo pipefail
@@ -74,6 +74,9 @@ for option in "$@"; do
     --windows-test)
         need xvfb has_command Xvfb
         need xdotool has_command xdotool
+        need python3 has_command python3
+        # The Wine check reads the desktop game's PNG pictures through it.
+        need imagemagick has_command convert
         need googletest has_file /usr/src/googletest/CMakeLists.txt
         ;;
     *)
