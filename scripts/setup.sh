@@ -8,9 +8,10 @@
 # other browser engines the page is tried in (Firefox ESR, and WebKitGTK's
 # MiniBrowser with its WebDriver), with --windows what cross-building the
 # Windows zip needs (mingw-w64, Wine, zip), with --windows-test what trying it
-# under Wine needs (Xvfb, xdotool, GoogleTest's sources). What is already there
-# counts, wherever it came from: commands on PATH and pkg-config modules are
-# looked for first. Quiet when nothing is missing. Where it cannot install (no
+# under Wine needs (Xvfb, xdotool, Python and ImageMagick's convert for the
+# pictures, GoogleTest's sources). What is already there counts, wherever it
+# came from: commands on PATH and pkg-config modules are looked for first.
+# Quiet when nothing is missing. Where it cannot install (no
 # apt-get, or neither root nor sudo), it names what is missing, prints the one
 # command that installs it, and fails.
 set -euo pipefail
@@ -79,6 +80,9 @@ for option in "$@"; do
     --windows-test)
         need xvfb has_command Xvfb
         need xdotool has_command xdotool
+        need python3 has_command python3
+        # The Wine check reads the desktop game's PNG pictures through it.
+        need imagemagick has_command convert
         need googletest has_file /usr/src/googletest/CMakeLists.txt
         ;;
     *)

@@ -216,7 +216,10 @@ bool SettingsFile::Save(const SettingsChange& change)
         const bool sound = now.outcome == FileRead::READ && SettingsIn(now.config.get(), now.size).has_value();
         const Config config(sound ? now.config.release() : al_create_config());
         ApplySettingsChange(config.get(), change);
-        const std::wstring draft = WriteDraft(m_path, config.get());
+        // A folder in the file's place stays (Wine's MoveFileEx would replace an empty one).
+        const DWORD attributes = GetFileAttributesW(target.c_str());
+        const bool folderThere = attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+        const std::wstring draft = folderThere ? std::wstring() : WriteDraft(m_path, config.get());
         if (!draft.empty())
         {
             // ReplaceFile keeps the old file's attributes and permissions;
