@@ -55,8 +55,15 @@ bool Game::Start()
     {
         return false;
     }
-    CreateSceneActors();
+    // The title menu shows first: the game scene's pictures load after its
+    // first frame is on the screen, where frames show once the loop has
+    // waited for the next one and given control back.
     m_titleMenu.Setup();
+    m_titleMenu.ShowSound(m_soundOn);
+    m_titleMenu.Draw();
+    m_framePacer.WaitForNextFrame();
+    al_rest(0.0);
+    CreateSceneActors();
     m_startPictures.reset();
 
     Platform::PlayMusic(m_music, m_soundOn);

@@ -35,6 +35,8 @@ public:
     void ShowSound(bool on);
     // Draws the menu once, then waits for the player's choice.
     int Show(ALLEGRO_EVENT_QUEUE* queue);
+    // Draws the menu once: start-up shows it before the game scene loads.
+    void Draw();
     // Sleeps on the queue until ENTER, I, ESCAPE, M, F11 (or Alt+Enter), a
     // gamepad's A or B, or a close arrives, or the window is resized (the game
     // looks at the window, then shows the menu again); every other event it
@@ -46,7 +48,6 @@ public:
 private:
     friend class GameProbe; // tests read the menu's icon and flag
 
-    void Draw();
     // The choice an event makes, or 0 for none.
     int ChoiceFor(const ALLEGRO_EVENT& event);
     // The choice an action of the title menu makes, or 0 for none.
