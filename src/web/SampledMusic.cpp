@@ -36,7 +36,10 @@ EM_JS(int, BeginMusicDecode, (const char* path), {
     if (!Context) {
         return 0;
     }
-    const music = { context: new Context(), buffer: null, source: null };
+    // The audio context of the game's sounds (SDL's) where there is one: each
+    // context keeps a rendering thread of its own awake.
+    const shared = Module.SDL2 && Module.SDL2.audioContext;
+    const music = { context: shared || new Context(), own: !shared, buffer: null, source: null };
     Module.fornalinaMusic = music;
     music.context.decodeAudioData(bytes.slice().buffer).then(function(buffer) {
         if (Module.fornalinaMusic !== music) {
@@ -95,8 +98,11 @@ EM_JS(void, CloseMusic, (), {
     if (music) {
         if (music.source) {
             music.source.stop();
+            music.source.disconnect();
         }
-        music.context.close();
+        if (music.own) {
+            music.context.close();
+        }
     }
 });
 // clang-format on
