@@ -88,6 +88,7 @@ private:
     void FollowFullscreen(bool fullscreen);
     void StartRound();
     void RunTitleMenu();
+    void FollowMenuChoice(int choice); // a TitleMenu choice, MENU_ or 0
 
     // A gamepad's sticks and the on-screen controls (GamepadEvents.cpp): a
     // direction acts when it is pressed, then, held, repeats at the cadence of

@@ -27,10 +27,16 @@ void Game::HandleEvent(const ALLEGRO_EVENT& event)
     {
         m_frameOwed = true;
     }
-    // The title menu reads its own events; before the game starts and once it
-    // quits, every screen ignores them all.
-    const bool screenTakesEvents =
-        m_state != TITLE_MENU && m_state != QUIT && m_state != NOT_STARTED && m_state != UNUSED_STATE;
+    if (m_state == TITLE_MENU)
+    {
+        // The menu is on the screen before its loop first waits (start-up
+        // loads the game scene behind it): what the player did meanwhile
+        // counts as if the menu had been waiting.
+        FollowMenuChoice(m_titleMenu.ChoiceFor(event));
+        return;
+    }
+    // Before the game starts and once it quits, every screen ignores them all.
+    const bool screenTakesEvents = m_state != QUIT && m_state != NOT_STARTED && m_state != UNUSED_STATE;
     switch (AnswerWindowEvent(event, m_display, screenTakesEvents && ScreenWaitsForPlayer()))
     {
     case WindowNews::Resized:
@@ -219,7 +225,12 @@ void Game::FollowFullscreen(bool fullscreen)
 void Game::RunTitleMenu()
 {
     m_titleMenu.ShowSound(m_soundOn);
-    switch (m_titleMenu.Show(m_eventQueue))
+    FollowMenuChoice(m_titleMenu.Show(m_eventQueue));
+}
+
+void Game::FollowMenuChoice(int choice)
+{
+    switch (choice)
     {
     case MENU_QUIT:
         m_state = QUIT;

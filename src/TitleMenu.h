@@ -44,12 +44,13 @@ public:
     // uncovered or regains the focus. ESCAPE repeated by a held key is dropped
     // too: it was pressed on the screen before.
     int WaitForChoice(ALLEGRO_EVENT_QUEUE* queue);
+    // The choice an event makes, or 0 for none: as WaitForChoice takes it,
+    // for events the game took off the queue while the menu showed.
+    int ChoiceFor(const ALLEGRO_EVENT& event);
 
 private:
     friend class GameProbe; // tests read the menu's icon and flag
 
-    // The choice an event makes, or 0 for none.
-    int ChoiceFor(const ALLEGRO_EVENT& event);
     // The choice an action of the title menu makes, or 0 for none.
     static int ChoiceOf(Action action);
 
