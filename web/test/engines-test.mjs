@@ -63,7 +63,8 @@ const server = createServer((request, response) => {
         return;
     }
     const headers = { "Content-Type": TYPES[extname(file)] ?? "application/octet-stream", "Cache-Control": "no-store" };
-    if (path === "/") {
+    // The page as the service worker keeps it too, which serves it on a reload.
+    if (path === "/" || path === "/index.html") {
         const page = readFileSync(file, "utf8").replace("<head>", `<head>${KEEP_PICTURE}`);
         response.writeHead(200, headers).end(page);
         return;
