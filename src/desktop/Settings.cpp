@@ -14,23 +14,9 @@
 
 namespace
 {
-// The file as read: a config, or why there is none.
-struct ReadFile
-{
-    enum Outcome
-    {
-        MISSING,    // nothing there: the first launch
-        UNREADABLE, // a dangling link, a loop, no permission, not a regular file
-        DAMAGED,    // over LARGEST_SETTINGS_FILE
-        READ
-    } outcome;
-    Config config;
-    long size = 0; // of the text, after any byte-order mark
-};
-
 // Reads the file at path, following links, without blocking on a FIFO and
 // without reading past LARGEST_SETTINGS_FILE. A UTF-8 byte-order mark is skipped.
-ReadFile ReadConfig(const std::string& path)
+SettingsRead ReadConfig(const std::string& path)
 {
     const int descriptor = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (descriptor < 0)
@@ -38,28 +24,28 @@ ReadFile ReadConfig(const std::string& path)
         const bool missing = errno == ENOENT;
         struct stat link;
         // Nothing at all there, not even a link that leads nowhere.
-        return {missing && lstat(path.c_str(), &link) != 0 ? ReadFile::MISSING : ReadFile::UNREADABLE, nullptr};
+        return {missing && lstat(path.c_str(), &link) != 0 ? SettingsRead::MISSING : SettingsRead::UNREADABLE, nullptr};
     }
     struct stat status;
     if (fstat(descriptor, &status) != 0 || !S_ISREG(status.st_mode))
     {
         close(descriptor);
-        return {ReadFile::UNREADABLE, nullptr};
+        return {SettingsRead::UNREADABLE, nullptr};
     }
     if (status.st_size > LARGEST_SETTINGS_FILE)
     {
         close(descriptor);
-        return {ReadFile::DAMAGED, nullptr};
+        return {SettingsRead::DAMAGED, nullptr};
     }
     const File file(al_fopen_fd(descriptor, "rb"));
     if (file == nullptr)
     {
         close(descriptor);
-        return {ReadFile::UNREADABLE, nullptr};
+        return {SettingsRead::UNREADABLE, nullptr};
     }
     long textSize = 0;
     Config config = ReadSettingsConfig(file.get(), static_cast<long>(status.st_size), textSize);
-    return {config != nullptr ? ReadFile::READ : ReadFile::UNREADABLE, std::move(config), textSize};
+    return {config != nullptr ? SettingsRead::READ : SettingsRead::UNREADABLE, std::move(config), textSize};
 }
 
 // Writes the config on the descriptor, which stays open; true when all of it
@@ -101,25 +87,12 @@ Settings SettingsFile::Load()
     {
         return Settings();
     }
-    const ReadFile file = ReadConfig(m_path);
-    switch (file.outcome)
+    const LoadedSettings loaded = SettingsFrom(ReadConfig(m_path));
+    if (loaded.complaint != nullptr)
     {
-    case ReadFile::MISSING:
-        return Settings(); // the first launch: nothing remembered yet
-    case ReadFile::UNREADABLE:
-        ReportOnce(SETTINGS_UNREADABLE);
-        return Settings();
-    case ReadFile::DAMAGED:
-        break;
-    case ReadFile::READ:
-        if (const std::optional<Settings> settings = SettingsIn(file.config.get(), file.size))
-        {
-            return *settings;
-        }
-        break;
+        ReportOnce(loaded.complaint);
     }
-    ReportOnce(SETTINGS_DAMAGED);
-    return Settings();
+    return loaded.settings;
 }
 
 bool SettingsFile::Save(const SettingsChange& change)
@@ -135,8 +108,8 @@ bool SettingsFile::Save(const SettingsChange& change)
         // Read and replaced in one turn: another game saving at the same time
         // waits, then changes its own key over this one's.
         FileReplacement replacement(target);
-        ReadFile now = ReadConfig(target);
-        const bool sound = now.outcome == ReadFile::READ && SettingsIn(now.config.get(), now.size).has_value();
+        SettingsRead now = ReadConfig(target);
+        const bool sound = now.outcome == SettingsRead::READ && SettingsIn(now.config.get(), now.size).has_value();
         const Config config(sound ? now.config.release() : al_create_config());
         ApplySettingsChange(config.get(), change);
         written = replacement.Replace([&config](int descriptor) { return WriteConfig(descriptor, config.get()); });

@@ -47,6 +47,26 @@ Config ReadSettingsConfig(ALLEGRO_FILE* file, long size, long& textSize)
     return Config(slice != nullptr ? al_load_config_file_f(slice.get()) : nullptr);
 }
 
+LoadedSettings SettingsFrom(const SettingsRead& read)
+{
+    switch (read.outcome)
+    {
+    case SettingsRead::MISSING:
+        return {}; // the first launch: nothing remembered yet
+    case SettingsRead::UNREADABLE:
+        return {Settings(), SETTINGS_UNREADABLE};
+    case SettingsRead::DAMAGED:
+        break;
+    case SettingsRead::READ:
+        if (const std::optional<Settings> settings = SettingsIn(read.config.get(), read.size))
+        {
+            return {*settings};
+        }
+        break;
+    }
+    return {Settings(), SETTINGS_DAMAGED};
+}
+
 std::optional<Settings> SettingsIn(const ALLEGRO_CONFIG* config, long textSize)
 {
     const char* music = al_get_config_value(config, SECTION, MUSIC);

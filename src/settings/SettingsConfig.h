@@ -63,5 +63,28 @@ Config ReadSettingsConfig(ALLEGRO_FILE* file, long size, long& textSize);
 // but neither key.
 std::optional<Settings> SettingsIn(const ALLEGRO_CONFIG* config, long textSize);
 
+// The settings file as a platform read it: a config, or why there is none.
+struct SettingsRead
+{
+    enum Outcome
+    {
+        MISSING,    // nothing there: the first launch
+        UNREADABLE, // a dangling link, a folder in its place, no permission, not a regular file
+        DAMAGED,    // over LARGEST_SETTINGS_FILE
+        READ
+    } outcome;
+    Config config;
+    long size = 0; // of the text, after any byte-order mark
+};
+
+// What a read gives the game: the settings (the defaults unless the file
+// served), and what to say once about the file (nullptr for nothing).
+struct LoadedSettings
+{
+    Settings settings;
+    const char* complaint = nullptr;
+};
+LoadedSettings SettingsFrom(const SettingsRead& read);
+
 // Sets the changed keys into the config, leaving everything else.
 void ApplySettingsChange(ALLEGRO_CONFIG* config, const SettingsChange& change);

@@ -16,20 +16,6 @@ namespace fs = std::filesystem;
 
 namespace
 {
-// The file as read: a config, or why there is none.
-struct FileRead
-{
-    enum Outcome
-    {
-        MISSING,    // nothing there: the first launch
-        UNREADABLE, // a folder in its place, no permission, not a disk file
-        DAMAGED,    // over LARGEST_SETTINGS_FILE
-        READ
-    } outcome;
-    Config config;
-    long size = 0; // of the text, after any byte-order mark
-};
-
 // An open handle as an Allegro file, which then owns it.
 ALLEGRO_FILE* AsAllegroFile(HANDLE handle, int flags, const char* mode)
 {
@@ -47,7 +33,7 @@ ALLEGRO_FILE* AsAllegroFile(HANDLE handle, int flags, const char* mode)
     return file;
 }
 
-FileRead ReadConfig(const std::wstring& path)
+SettingsRead ReadConfig(const std::wstring& path)
 {
     HANDLE handle = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                                 nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
@@ -55,27 +41,27 @@ FileRead ReadConfig(const std::wstring& path)
     {
         const DWORD error = GetLastError();
         const bool missing = error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
-        return {missing ? FileRead::MISSING : FileRead::UNREADABLE, nullptr};
+        return {missing ? SettingsRead::MISSING : SettingsRead::UNREADABLE, nullptr};
     }
     LARGE_INTEGER size;
     if (GetFileType(handle) != FILE_TYPE_DISK || !GetFileSizeEx(handle, &size))
     {
         CloseHandle(handle);
-        return {FileRead::UNREADABLE, nullptr};
+        return {SettingsRead::UNREADABLE, nullptr};
     }
     if (size.QuadPart > LARGEST_SETTINGS_FILE)
     {
         CloseHandle(handle);
-        return {FileRead::DAMAGED, nullptr};
+        return {SettingsRead::DAMAGED, nullptr};
     }
     const File file(AsAllegroFile(handle, _O_RDONLY, "rb"));
     if (file == nullptr)
     {
-        return {FileRead::UNREADABLE, nullptr};
+        return {SettingsRead::UNREADABLE, nullptr};
     }
     long textSize = 0;
     Config config = ReadSettingsConfig(file.get(), static_cast<long>(size.QuadPart), textSize);
-    return {config != nullptr ? FileRead::READ : FileRead::UNREADABLE, std::move(config), textSize};
+    return {config != nullptr ? SettingsRead::READ : SettingsRead::UNREADABLE, std::move(config), textSize};
 }
 
 // Games saving at the same time take turns: read, change and replace is one
@@ -178,25 +164,12 @@ Settings SettingsFile::Load()
     {
         return Settings();
     }
-    const FileRead file = ReadConfig(Utf8ToWide(m_path));
-    switch (file.outcome)
+    const LoadedSettings loaded = SettingsFrom(ReadConfig(Utf8ToWide(m_path)));
+    if (loaded.complaint != nullptr)
     {
-    case FileRead::MISSING:
-        return Settings(); // the first launch: nothing remembered yet
-    case FileRead::UNREADABLE:
-        ReportOnce(SETTINGS_UNREADABLE);
-        return Settings();
-    case FileRead::DAMAGED:
-        break;
-    case FileRead::READ:
-        if (const std::optional<Settings> settings = SettingsIn(file.config.get(), file.size))
-        {
-            return *settings;
-        }
-        break;
+        ReportOnce(loaded.complaint);
     }
-    ReportOnce(SETTINGS_DAMAGED);
-    return Settings();
+    return loaded.settings;
 }
 
 bool SettingsFile::Save(const SettingsChange& change)
@@ -212,8 +185,8 @@ bool SettingsFile::Save(const SettingsChange& change)
     {
         const SaveTurn turn;
         RemoveLeftDrafts(fs::path(target));
-        FileRead now = ReadConfig(target);
-        const bool sound = now.outcome == FileRead::READ && SettingsIn(now.config.get(), now.size).has_value();
+        SettingsRead now = ReadConfig(target);
+        const bool sound = now.outcome == SettingsRead::READ && SettingsIn(now.config.get(), now.size).has_value();
         const Config config(sound ? now.config.release() : al_create_config());
         ApplySettingsChange(config.get(), change);
         // A folder in the file's place stays (Wine's MoveFileEx would replace an empty one).
@@ -224,10 +197,10 @@ bool SettingsFile::Save(const SettingsChange& change)
         {
             // ReplaceFile keeps the old file's attributes and permissions;
             // a new file (or a file it cannot replace) is moved into place.
-            written =
-                (now.outcome != FileRead::MISSING && ReplaceFileW(target.c_str(), draft.c_str(), nullptr,
-                                                                  REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr)) ||
-                MoveFileExW(draft.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+            written = (now.outcome != SettingsRead::MISSING &&
+                       ReplaceFileW(target.c_str(), draft.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr,
+                                    nullptr)) ||
+                      MoveFileExW(draft.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
             if (!written)
             {
                 DeleteFileW(draft.c_str());
