@@ -48,7 +48,8 @@
         }
         const bindFramebuffer = prototype.bindFramebuffer;
         prototype.bindFramebuffer = function (target, framebuffer) {
-            this.benchDrawsToTexture = framebuffer !== null;
+            // Emscripten binds the canvas as undefined (its table has no framebuffer 0).
+            this.benchDrawsToTexture = framebuffer !== null && framebuffer !== undefined;
             return bindFramebuffer.call(this, target, framebuffer);
         };
         for (const name of ["drawArrays", "drawElements"]) {
