@@ -239,7 +239,10 @@ bool Game::InitAllegro()
     }
 
     al_set_window_title(m_display, "Fornalina");
-    SetWindowIcon(m_display);
+    if (Platform::HasWindowIcon())
+    {
+        SetWindowIcon(m_display);
+    }
     al_register_event_source(m_eventQueue, al_get_timer_event_source(m_timer));
     al_register_event_source(m_eventQueue, al_get_keyboard_event_source());
     if (gamepads)

@@ -71,6 +71,11 @@ bool CanMakeDisplay()
     return true; // al_create_display says so itself
 }
 
+bool HasWindowIcon()
+{
+    return true;
+}
+
 int DisplayFlags(bool fullscreen)
 {
     // Expose events let the title menu, which draws only when something

@@ -56,6 +56,9 @@ void CheckDisplay(ALLEGRO_DISPLAY* display);
 // False where no display can be made at all (a browser without WebGL), so
 // that start-up reports a failed window rather than the library failing its own way.
 bool CanMakeDisplay();
+// False where the window's icon is not the game's to set (a page shows its
+// own): start-up then neither loads nor sets it.
+bool HasWindowIcon();
 // The flags of the game's display: fullscreen or in a window that can be
 // resized (a page's canvas keeps its size, and the page scales it).
 int DisplayFlags(bool fullscreen);

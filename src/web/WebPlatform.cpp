@@ -130,6 +130,13 @@ bool CanMakeDisplay()
     return Page::HasWebGl();
 }
 
+bool HasWindowIcon()
+{
+    // The tab shows the page's icon (icon.png): loading the game's own before
+    // the title menu's first frame would only delay it.
+    return false;
+}
+
 int DisplayFlags(bool)
 {
     // The game draws flat pictures: a canvas without a depth buffer, which

@@ -67,6 +67,11 @@ bool CanMakeDisplay()
     return true; // al_create_display says so itself
 }
 
+bool HasWindowIcon()
+{
+    return true;
+}
+
 int DisplayFlags(bool fullscreen)
 {
     return (fullscreen ? ALLEGRO_FULLSCREEN_WINDOW : ALLEGRO_WINDOWED) | ALLEGRO_RESIZABLE |
