@@ -142,14 +142,64 @@ var Module = (function () {
         }
     });
 
-    // Whether the browser can draw with WebGL, asked while the game loads: a
-    // page's first WebGL context takes a tenth of a second or more to make,
-    // which would otherwise come after the player's click.
+    // SDL sets the canvas's size as it makes its window, to the size the
+    // canvas already has; a canvas with a WebGL context would still throw its
+    // drawing buffers away and make them again, after the player's click. The
+    // size it has is kept as it is.
+    ["width", "height"].forEach(function (name) {
+        const size = Object.getOwnPropertyDescriptor(HTMLCanvasElement.prototype, name);
+        Object.defineProperty(canvas, name, {
+            configurable: true,
+            get: function () {
+                return size.get.call(this);
+            },
+            set: function (value) {
+                if (Number(value) !== size.get.call(this)) {
+                    size.set.call(this, value);
+                }
+            },
+        });
+    });
+
+    // The game's WebGL context, made while the game loads, with the attributes
+    // the game asks for (src/web/WebPlatform.cpp: no alpha, depth or stencil,
+    // no antialiasing): the canvas hands the game this one, and making it and
+    // turning on its extensions, as Emscripten does, would otherwise come
+    // after the player's click. Without it the game says it has no display.
     let webGl = false;
     try {
-        webGl = document.createElement("canvas").getContext("webgl") !== null;
+        const context = canvas.getContext("webgl", {
+            alpha: false,
+            depth: false,
+            stencil: false,
+            antialias: false,
+            premultipliedAlpha: true,
+            preserveDrawingBuffer: false,
+        });
+        webGl = context !== null;
+        if (webGl) {
+            (context.getSupportedExtensions() || []).forEach(function (name) {
+                context.getExtension(name);
+            });
+        }
     } catch (e) {
         webGl = false;
+    }
+
+    // The audio context SDL takes as it finds it (Module.SDL2.audioContext),
+    // made as the start prompt shows: it waits, suspended, until the player's
+    // click or key resumes it (touch.js), and its making no longer holds the
+    // game's start.
+    function prepareAudio() {
+        const Context = window.AudioContext || window.webkitAudioContext;
+        Module.SDL2 = Module.SDL2 || {};
+        if (Context && !Module.SDL2.audioContext) {
+            try {
+                Module.SDL2.audioContext = new Context();
+            } catch (error) {
+                // SDL makes its own then.
+            }
+        }
     }
 
     return {
@@ -199,6 +249,14 @@ var Module = (function () {
             }
             Module.fornalinaProgress(1);
             Module._fornalina_fit_canvas();
+            prepareAudio();
+            // The page's storage opens on its first use: the game reads its
+            // settings there as it starts.
+            try {
+                void window.localStorage.length;
+            } catch (error) {
+                // The game plays on without its settings.
+            }
             state = "ready";
             show("start");
         },

@@ -256,8 +256,9 @@
         });
     });
 
-    // SDL makes the audio context when the game starts; browsers let it play
-    // after a gesture, iOS only when resumed inside the gesture's handler.
+    // The page makes the audio context before the game starts (page.js);
+    // browsers let it play after a gesture, iOS only when resumed inside the
+    // gesture's handler.
     function resumeAudio() {
         const audio = Module.SDL2 && Module.SDL2.audioContext;
         if (audio && audio.state !== "running" && audio.resume) {
@@ -273,22 +274,6 @@
             releaseAll();
         } else {
             resumeAudio();
-        }
-    });
-
-    // The game's sound is made later, outside the tap that starts it, where
-    // iOS would keep it silent until another tap: the tap makes the audio
-    // context, which SDL then takes as it finds it (Module.SDL2.audioContext).
-    document.getElementById("panel").addEventListener("click", function () {
-        const Context = window.AudioContext || window.webkitAudioContext;
-        Module.SDL2 = Module.SDL2 || {};
-        if (touch && Context && !Module.SDL2.audioContext) {
-            try {
-                Module.SDL2.audioContext = new Context();
-                resumeAudio();
-            } catch (error) {
-                // SDL makes its own then.
-            }
         }
     });
 
