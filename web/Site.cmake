@@ -16,7 +16,7 @@ target_link_options(fornalina PRIVATE
     # a direct path to a wait are rewritten for it, a fifth of the program's
     # size less. No wait may be reached through a function pointer: Allegro's
     # rest is patched to sleep directly (patches/allegro-web-rest.patch), and
-    # SDL's buffer swap does not wait (src/web/WebPlatform.cpp).
+    # SDL's buffer swap does not wait (src/web/WebLaunch.cpp).
     "-sASYNCIFY" "-sASYNCIFY_IGNORE_INDIRECT" "-sASYNCIFY_STACK_SIZE=65536"
     "-sALLOW_MEMORY_GROWTH" "-sFULL_ES2"
     # The whole program optimised for size at the link: the page downloads it.

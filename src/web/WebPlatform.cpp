@@ -9,8 +9,6 @@
 
 #include <emscripten.h>
 
-#include <cstdlib>
-
 namespace
 {
 const char* const MUSIC_KEY = "fornalina.music";
@@ -145,13 +143,6 @@ int DisplayFlags(bool)
     // Nor does it test alpha: the shader without the test, whose branches cost
     // every pixel of every frame where WebGL is drawn in software.
     al_set_new_display_option(ALLEGRO_DEFAULT_SHADER_PLATFORM, ALLEGRO_SHADER_GLSL_MINIMAL, ALLEGRO_REQUIRE);
-    // A frame gives control back to the browser once, as it waits for the next
-    // animation frame. SDL would give it back at each buffer swap too: a
-    // second timeout a frame, and the whole stack unwound and rewound for it,
-    // through function pointers the build does not prepare for that. (SDL's
-    // own delay then no longer sleeps; Allegro's rests are patched not to use
-    // it.)
-    setenv("SDL_EMSCRIPTEN_ASYNCIFY", "0", 1);
     // The canvas keeps 800 × 600 pixels, and the page scales it to fit.
     return ALLEGRO_WINDOWED;
 }
