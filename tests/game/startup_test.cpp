@@ -176,7 +176,9 @@ TEST(BuiltGame, TheMenuSleepsRedrawsWhenUncoveredAndQuitsWithZero)
     const long before = MainThreadTicks(game.Pid());
     EXPECT_FALSE(game.WaitForExit(1.0)); // a second of waiting on the menu
     const long used = MainThreadTicks(game.Pid()) - before;
-    EXPECT_LE(used, sysconf(_SC_CLK_TCK) / 20) << "ticks of CPU in a second";
+    // A busy loop takes the whole second; a quarter leaves room for a shared,
+    // sanitized machine's scheduling and page faults without hiding one.
+    EXPECT_LE(used, sysconf(_SC_CLK_TCK) / 4) << "ticks of CPU in a second";
 
     ASSERT_TRUE(window.HideAndShow());
     EXPECT_TRUE(window.WaitForPicture("Assets/Sprites/Menu.png", 5.0)) << "the menu stayed blank";
