@@ -116,7 +116,7 @@ TEST_P(DisplayLoss, EndsTheGameAtOnceWithStatusOne)
     }
     // A screen that waits for the player, drawing nothing, looks for its
     // window once a second.
-    ASSERT_TRUE(game.WaitForExit(3.0)) << "still running 3 s later";
+    ASSERT_TRUE(game.WaitForExit(10.0)) << "still running 10 s later";
     EXPECT_EQ(game.Signal(), 0);
     EXPECT_EQ(game.ExitStatus(), 1);
     const bool utf8 = std::string(lossCase.locale) == "C.UTF-8";
