@@ -4,6 +4,7 @@
 #include "support/GameWindow.h"
 #include "support/TempDir.h"
 #include "support/Text.h"
+#include "support/VirtualDisplay.h"
 
 #include <gtest/gtest.h>
 
@@ -162,15 +163,20 @@ long MainThreadTicks(pid_t pid)
 
 // A game that starts well sleeps while its menu waits for a key; the menu comes
 // back after its window was hidden and shown again (no compositor keeps a
-// copy); and closing the window is a normal quit.
+// copy); and closing the window is a normal quit. An X server of its own: on
+// a shared one every game's window opens at the same corner, and another
+// test's window over this one would hide the redraw.
 TEST(BuiltGame, TheMenuSleepsRedrawsWhenUncoveredAndQuitsWithZero)
 {
-    SKIP_WITHOUT_DISPLAY();
+    SKIP_WITHOUT_XVFB();
+    VirtualDisplay server;
+    ASSERT_FALSE(server.Name().empty()) << "Xvfb did not start";
     TempDir elsewhere;
     GameProcess::Options options;
     options.folder = elsewhere.Path();
+    options.set = {server.Variable()};
     GameProcess game(FORNALINA_BINARY, options);
-    const GameWindow window(game.Pid());
+    const GameWindow window(game.Pid(), server.Name());
     ASSERT_TRUE(window.WaitForPicture("Assets/Sprites/Menu.png", 30.0)) << game.Errors();
 
     const long before = MainThreadTicks(game.Pid());
